@@ -1,0 +1,54 @@
+// Renders the main window to PNG files: idle, dealt, and with cards turned.
+// Usage: screenshot DIR
+#include "game/board.h"
+#include "game/handlers.h"
+#include "window/frmprincipal.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    window::Frmprincipal w;
+    game::Form& f = w.form();
+    w.runtime().set_message_box_hook([](const tk::MessageBoxCall&) { return std::int16_t{tk::IDOK}; });
+    w.show();
+    w.grab().save(dir + QStringLiteral("/idle.png"));
+
+    game::btniniciar_Click(f);
+    for (int k = 0; k < 7; ++k)
+        game::Timer1_Timer(f);
+    w.grab().save(dir + QStringLiteral("/running.png"));
+
+    // Every face showing: the whole deal at a glance.
+    for (std::int16_t i = 0; i < game::cells; ++i)
+        f.btnsuperior(i).set_visible(false);
+    w.grab().save(dir + QStringLiteral("/faces.png"));
+
+    // A game in progress: a few pairs found, one card turned, a key peeked.
+    for (std::int16_t i = 0; i < game::cells; ++i)
+        f.btnsuperior(i).set_visible(true);
+    for (std::int16_t i = 0, found = 0; i < game::cells && found < 6; ++i) {
+        if (!f.btnsuperior(i).visible())
+            continue;
+        for (std::int16_t j = i + 1; j < game::cells; ++j) {
+            if (f.btnsuperior(j).visible() && f.btnsuperior(j).tag() == f.btnsuperior(i).tag()) {
+                game::btnsuperior_Click(f, i);
+                game::btnsuperior_Click(f, j);
+                ++found;
+                break;
+            }
+        }
+    }
+    game::btnsuperior_Click(f, 0);
+    game::btnsuperior_Click(f, 1);
+    game::btnsuperior_Click(f, 30);
+    game::btnsuperior_MouseMove(f, 44, 0, 1, 0, 0);
+    game::btndetener_Click(f);
+    w.grab().save(dir + QStringLiteral("/paused.png"));
+    game::btndetener_Click(f);
+    w.grab().save(dir + QStringLiteral("/playing.png"));
+    return 0;
+}

@@ -1,0 +1,130 @@
+// Start-up: centring, the one dispatch point for errors, real message boxes.
+#include "fixture.h"
+#include "window/module1.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void centred_origin_data()
+    {
+        QTest::addColumn<double>("screen");
+        QTest::addColumn<double>("window");
+        QTest::addColumn<float>("origin");
+        QTest::newRow("smaller, even difference") << 12000.0 << 9000.0 << 1500.0f;
+        QTest::newRow("odd difference keeps the half twip") << 12000.0 << 9001.0 << 1499.5f;
+        QTest::newRow("same size") << 12000.0 << 12000.0 << 0.0f;
+        QTest::newRow("larger window overhangs both sides") << 9000.0 << 12000.0 << -1500.0f;
+        QTest::newRow("larger, odd") << 9000.0 << 12001.0 << -1500.5f;
+    }
+    void centred_origin()
+    {
+        QFETCH(double, screen);
+        QFETCH(double, window);
+        QFETCH(float, origin);
+        QCOMPARE(window::centred_origin(screen, window), origin);
+    }
+
+    void load_centres_the_main_window()
+    {
+        TestWindow t;
+        t.w.load();
+        QVERIFY(!t.w.runtime().ended());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        // No window manager here: the outer size is the client size.
+        QVERIFY(std::abs(2 * t.w.pos().x() + t.w.width() - screen.width()) <= 1);
+        QVERIFY(std::abs(2 * t.w.pos().y() + t.w.height() - screen.height()) <= 1);
+        t.w.show();
+        QCOMPARE(t.w.pos(), t.w.frameGeometry().topLeft());
+    }
+
+    void a_window_larger_than_the_screen_overhangs_equally()
+    {
+        QWidget big;
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        big.resize(screen.width() + 400, screen.height() + 301);
+        tk::Window window(&big);
+        window::centrar_formulario(window);
+        QCOMPARE(big.pos().x(), -200);
+        QVERIFY(big.pos().y() == -150 || big.pos().y() == -151);  // -150.5 px, rounded by the layer
+        QCOMPARE(window.left(), -3000.0);
+    }
+
+    void a_failing_handler_keeps_what_it_did_and_ends_the_program()
+    {
+        TestWindow t;
+        int ran = 0;
+        t.w.runtime().dispatch([&] {
+            t.f.txttiempo.set_text(u"5");
+            ++ran;
+            tk::cint(u"abc");
+            ++ran;
+        });
+        QCOMPARE(ran, 1);
+        QCOMPARE(q(t.f.txttiempo.text()), QStringLiteral("5"));
+        QVERIFY(t.w.runtime().ended());
+        QCOMPARE(t.answers.asked.size(), std::size_t{1});
+        const tk::MessageBoxCall& report = t.answers.asked[0];
+        QCOMPARE(q(report.prompt), QStringLiteral("Se ha producido el error '13' en tiempo de ejecución:\n\nNo coinciden los tipos"));
+        QCOMPARE(report.style, std::int16_t{tk::MB_OK | tk::MB_ICONERROR});
+        // Once ended, no handler runs.
+        t.w.runtime().dispatch([&] { ++ran; });
+        QCOMPARE(ran, 1);
+        QVERIFY(!t.w.isVisible());
+    }
+
+    void a_foreign_exception_ends_the_program_too()
+    {
+        TestWindow t;
+        t.w.runtime().dispatch([] { throw std::runtime_error("boom"); });
+        QVERIFY(t.w.runtime().ended());
+        QCOMPARE(t.answers.asked.size(), std::size_t{1});
+    }
+
+    void a_real_message_box_asks_in_spanish()
+    {
+        window::Frmprincipal w;  // no hook: the real QMessageBox
+        w.show();
+        QString text, title;
+        QStringList buttons;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+            QCOMPARE(box->defaultButton(), box->buttons().value(0));
+            for (QAbstractButton* button : box->buttons())
+                buttons << button->text();
+            box->button(QMessageBox::No)->click();
+        });
+        const std::int16_t answer = w.runtime().msgbox(u"¿Desea terminar el programa?", tk::MB_ICONQUESTION + tk::MB_YESNO, u"CONFIRMAR");
+        QCOMPARE(answer, std::int16_t{tk::IDNO});
+        QCOMPARE(text, QStringLiteral("¿Desea terminar el programa?"));
+        QCOMPARE(title, QStringLiteral("CONFIRMAR"));
+        QCOMPARE(icon, QMessageBox::Question);
+        QCOMPARE(buttons, (QStringList{"&Sí", "&No"}));
+
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            QCOMPARE(box->buttons().size(), 1);
+            QCOMPARE(box->buttons()[0]->text(), QStringLiteral("Aceptar"));
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(w.runtime().msgbox(u"Correcto", tk::MB_ICONWARNING, u"RESULTADO"), std::int16_t{tk::IDOK});
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

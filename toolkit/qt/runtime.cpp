@@ -1,0 +1,45 @@
+// Message boxes, the end of the program and the report of an unhandled error.
+#include "toolkit/runtime.h"
+
+#include "toolkit/qt/messagebox.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <QWidget>
+
+namespace tk {
+
+std::int16_t Runtime::msgbox(const Text& prompt, std::int16_t style, const Text& title)
+{
+    check_not_ended();
+    const std::int16_t answer = hook_ ? hook_({prompt, style, title}) : qt::show_message_box(owner_, prompt, style, title);
+    // A handler run from the message box's event loop may have ended the program.
+    check_not_ended();
+    return answer;
+}
+
+void Runtime::end()
+{
+    ended_ = true;
+    if (owner_)
+        owner_->hide();
+    // Leaves every running event loop, nested ones included. Without a
+    // running loop there is nothing to leave, and exit() would make every
+    // later loop return at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
+void Runtime::fail(const Error& error) noexcept
+{
+    try {
+        const Text prompt = u"Se ha producido el error '" + cstr(error.number()) + u"' en tiempo de ejecución:\n\n" +
+                            from_utf8(error.description());
+        msgbox(prompt, MB_OK | MB_ICONERROR, u"Duplimo");
+    } catch (...) {
+        // Nothing more can be reported; the program ends all the same.
+    }
+    end();
+}
+
+}  // namespace tk

@@ -1,0 +1,94 @@
+// What the run time offers beside the controls: message boxes, the end of
+// the program, the random source, and the one point where events enter.
+#pragma once
+
+#include "toolkit/convert.h"
+#include "toolkit/error.h"
+#include "toolkit/random.h"
+
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace tk {
+
+// Message box styles and answers, as the Windows message-box values.
+enum : std::int16_t {
+    MB_OK = 0,
+    MB_YESNO = 4,
+    MB_ICONERROR = 16,
+    MB_ICONQUESTION = 32,
+    MB_ICONWARNING = 48,
+    MB_ICONINFORMATION = 64,
+};
+enum : std::int16_t {
+    IDOK = 1,
+    IDYES = 6,
+    IDNO = 7,
+};
+
+struct MessageBoxCall {
+    Text prompt;
+    std::int16_t style;
+    Text title;
+};
+
+class Runtime {
+public:
+    // Test hook: answers message boxes in place of a person.
+    using MessageBoxHook = std::function<std::int16_t(const MessageBoxCall&)>;
+
+    // owner: the window that message boxes belong to.
+    explicit Runtime(QWidget* owner = nullptr) : owner_(owner) {}
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    // Modal to the application; returns the button pressed (IDOK, IDYES, IDNO).
+    std::int16_t msgbox(const Text& prompt, std::int16_t style, const Text& title);
+
+    // Ends the program at once: the window goes away, the event loop stops
+    // and no handler runs any more.
+    void end();
+    bool ended() const { return ended_; }
+
+    void randomize() { random_.randomize(); }
+    float rnd() { return random_.next(); }
+    Random& random() { return random_; }
+
+    void set_message_box_hook(MessageBoxHook hook) { hook_ = std::move(hook); }
+
+    // Runs an event handler. An error that reaches here is reported and ends
+    // the program; once the program has ended, nothing runs.
+    template <class Handler>
+    void dispatch(Handler&& handler) noexcept
+    {
+        if (ended_)
+            return;
+        try {
+            handler();
+        } catch (const Ended&) {
+        } catch (const Error& error) {
+            fail(error);
+        } catch (...) {
+            fail(Error(ERR_APPLICATION));
+        }
+    }
+
+    // Raises Ended when the program ended while a nested event loop ran.
+    void check_not_ended() const
+    {
+        if (ended_)
+            throw Ended{};
+    }
+
+private:
+    void fail(const Error& error) noexcept;
+
+    QWidget* owner_;
+    MessageBoxHook hook_;
+    Random random_;
+    bool ended_ = false;
+};
+
+}  // namespace tk

@@ -1,0 +1,260 @@
+// The main window: built from its description, its events wired to the game.
+#include "window/frmprincipal.h"
+
+#include "game/handlers.h"
+#include "toolkit/qt/cardbutton.h"
+#include "toolkit/qt/imagestore.h"
+#include "toolkit/qt/twips.h"
+#include "window/layout.h"
+#include "window/module1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <map>
+#include <string_view>
+
+namespace window {
+
+namespace {
+
+QString qstring(const char16_t* text)
+{
+    return QString::fromUtf16(text);
+}
+
+QIcon two_size_icon(const char* name)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/%1_32.png").arg(QLatin1String(name)), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/%1_16.png").arg(QLatin1String(name)), QSize(16, 16));
+    return icon;
+}
+
+QFont font_of(const Font& font)
+{
+    QFont f(QString::fromLatin1(font.family));
+    f.setPointSizeF(font.points);
+    f.setWeight(QFont::Normal);
+    f.setItalic(false);
+    f.setUnderline(false);
+    f.setStrikeOut(false);
+    return f;
+}
+
+// A control's caption or text colour; default colours are set explicitly
+// too, so that none is inherited from a frame's caption colour.
+void set_colour(QWidget* widget, QPalette::ColorRole role, std::int32_t rgb)
+{
+    QPalette palette = widget->palette();
+    const QColor colour = rgb == default_colour ? QApplication::palette().color(role) : QColor(QRgb(rgb));
+    palette.setColor(role, colour);
+    if (role == QPalette::WindowText)  // a frame's caption is drawn in Text or WindowText, by style
+        palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QWidget* make_control(const ControlSpec& spec, QWidget* container)
+{
+    const QString caption = qstring(spec.caption);
+    switch (spec.type) {
+    case ControlType::Frame:
+        return new QGroupBox(caption, container);
+    case ControlType::Label: {
+        auto* label = new QLabel(caption, container);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlType::TextBox: {
+        auto* box = new QPlainTextEdit(caption, container);
+        box->setReadOnly(spec.locked);
+        box->setTabChangesFocus(true);
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setLineWrapMode(spec.multi_line ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        box->document()->setDocumentMargin(1);
+        QTextOption option = box->document()->defaultTextOption();
+        option.setAlignment(spec.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+        box->document()->setDefaultTextOption(option);
+        return box;
+    }
+    case ControlType::CommandButton:
+        if (spec.picture) {
+            // A graphical command button: its picture above its caption.
+            auto* button = new QToolButton(container);
+            button->setText(caption);
+            button->setIcon(two_size_icon(spec.picture));
+            button->setIconSize(QSize(32, 32));
+            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            button->setFocusPolicy(Qt::StrongFocus);
+            return button;
+        }
+        if (spec.graphical) {
+            auto* face = new QPushButton(caption, container);
+            face->setIconSize(QSize(32, 32));
+            return face;
+        }
+        return new tk::qt::CardButton(container);
+    case ControlType::Timer:
+    case ControlType::ImageList:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Frmprincipal::Frmprincipal()
+{
+    build();
+    connect_events();
+}
+
+void Frmprincipal::build()
+{
+    const WindowSpec& description = frmprincipal_window;
+    setWindowTitle(qstring(description.caption));
+    setWindowIcon(two_size_icon(description.icon));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(tk::qt::to_pixels(0, 0, description.client_width, description.client_height).size());
+    const QFont default_font = font_of(description.font);
+    setFont(default_font);
+
+    std::map<std::string_view, QWidget*> containers;
+    std::map<std::string_view, QWidget*> controls;
+    const auto specs = frmprincipal_controls();
+    std::vector<QWidget*> stacked;
+    std::vector<std::pair<int, QWidget*>> tab_order;
+
+    for (const ControlSpec& spec : specs) {
+        QWidget* container = spec.container ? containers.at(spec.container) : this;
+        QString name = QString::fromLatin1(spec.name);
+        if (spec.index >= 0)
+            name += QLatin1Char('_') + QString::number(spec.index);
+
+        if (spec.type == ControlType::Timer) {
+            auto* timer = new QTimer(this);
+            timer->setObjectName(name);
+            form_.Timer1 = tk::Timer(timer);
+            continue;
+        }
+        if (spec.type == ControlType::ImageList) {
+            std::vector<QString> pictures;
+            for (int k = 1; k <= 30; ++k)
+                pictures.push_back(QStringLiteral(":/card%1.png").arg(k, 2, 10, QLatin1Char('0')));
+            auto* store = new tk::qt::ImageStore(std::move(pictures), this);
+            store->setObjectName(name);
+            form_.imglist1 = tk::ImageList(store);
+            continue;
+        }
+
+        QWidget* widget = make_control(spec, container);
+        widget->setObjectName(name);
+        widget->setGeometry(tk::qt::to_pixels(spec.left, spec.top, spec.width, spec.height));
+        widget->setFont(spec.font.family ? font_of(spec.font) : default_font);
+        const bool text_box = spec.type == ControlType::TextBox;
+        const bool button = spec.type == ControlType::CommandButton;
+        set_colour(widget, text_box ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText, spec.colour);
+        widget->setEnabled(spec.enabled);
+        if (spec.index >= 0)
+            widget->setProperty("Index", int{spec.index});
+        if (spec.type == ControlType::Frame)
+            containers[spec.name] = widget;
+        if (spec.index < 0)
+            controls[spec.name] = widget;
+        else if (spec.graphical)
+            face_widgets_[spec.index] = static_cast<QAbstractButton*>(widget);
+        else
+            back_widgets_[spec.index] = static_cast<QAbstractButton*>(widget);
+        stacked.push_back(widget);
+        if (spec.tab_index >= 0) {
+            widget->setProperty("TabIndex", int{spec.tab_index});
+            // Frames and labels keep their place but take no focus.
+            if (widget->focusPolicy() != Qt::NoFocus)
+                tab_order.emplace_back(spec.tab_index, widget);
+        }
+    }
+
+    // Within each container the first listed lies on top.
+    for (auto it = stacked.rbegin(); it != stacked.rend(); ++it)
+        (*it)->raise();
+
+    std::sort(tab_order.begin(), tab_order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t k = 1; k < tab_order.size(); ++k)
+        setTabOrder(tab_order[k - 1].second, tab_order[k].second);
+
+    auto frame = [&](const char* name) { return tk::Frame(static_cast<QGroupBox*>(controls.at(name))); };
+    auto button = [&](const char* name) { return tk::Button(static_cast<QAbstractButton*>(controls.at(name))); };
+    auto label = [&](const char* name) { return tk::Label(static_cast<QLabel*>(controls.at(name))); };
+    auto text_box = [&](const char* name) { return tk::TextBox(static_cast<QPlainTextEdit*>(controls.at(name))); };
+    form_.me = tk::Window(this);
+    form_.Frame1 = frame("Frame1");
+    form_.Frame2 = frame("Frame2");
+    form_.Frame3 = frame("Frame3");
+    form_.btniniciar = button("btniniciar");
+    form_.btndetener = button("btndetener");
+    form_.btnsalir = button("btnsalir");
+    form_.Label1 = label("Label1");
+    form_.Label2 = label("Label2");
+    form_.Label3 = label("Label3");
+    form_.Label5 = label("Label5");
+    form_.txtacertados = text_box("txtacertados");
+    form_.txtfallados = text_box("txtfallados");
+    form_.txttiempo = text_box("txttiempo");
+    for (QAbstractButton* face : face_widgets_)
+        form_.btnimagen.add(tk::Button(face));
+    for (QAbstractButton* back : back_widgets_)
+        form_.btnsuperior.add(tk::Button(back));
+
+    controls.at("btniniciar")->setFocus();
+}
+
+void Frmprincipal::connect_events()
+{
+    auto on_click = [this](const tk::Button& control, void (*handler)(game::Form&)) {
+        QObject::connect(control.widget(), &QAbstractButton::clicked, this,
+                         [this, handler] { runtime_.dispatch([&] { handler(form_); }); });
+    };
+    on_click(form_.btniniciar, game::btniniciar_Click);
+    on_click(form_.btndetener, game::btndetener_Click);
+    on_click(form_.btnsalir, game::btnsalir_Click);
+
+    for (QAbstractButton* back : back_widgets_) {
+        const auto index = static_cast<std::int16_t>(back->property("Index").toInt());
+        QObject::connect(back, &QAbstractButton::clicked, this,
+                         [this, index] { runtime_.dispatch([&] { game::btnsuperior_Click(form_, index); }); });
+        static_cast<tk::qt::CardButton*>(back)->on_mouse_move([this, index](std::int16_t button, std::int16_t shift, float x, float y) {
+            runtime_.dispatch([&] { game::btnsuperior_MouseMove(form_, index, button, shift, x, y); });
+        });
+    }
+
+    QObject::connect(findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout, this,
+                     [this] { runtime_.dispatch([&] { game::Timer1_Timer(form_); }); });
+}
+
+void Frmprincipal::load()
+{
+    // Form_Load: centre the window before it is first shown.
+    runtime_.dispatch([this] { centrar_formulario(form_.me); });
+}
+
+void Frmprincipal::closeEvent(QCloseEvent* event)
+{
+    // Close reasons: 0 from the window's close command, 1 from the program.
+    std::int16_t cancel = 0;
+    std::int16_t unload_mode = event->spontaneous() ? 0 : 1;
+    runtime_.dispatch([&] { game::Form_QueryUnload(form_, cancel, unload_mode); });
+    if (cancel != 0 || runtime_.ended())
+        event->ignore();
+    else
+        event->accept();
+}
+
+}  // namespace window

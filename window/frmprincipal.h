@@ -1,0 +1,39 @@
+// The main window, built from its description, with its events wired to
+// the game's handlers.
+#pragma once
+
+#include "game/form.h"
+#include "toolkit/runtime.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QAbstractButton;
+
+namespace window {
+
+class Frmprincipal : public QWidget {
+public:
+    Frmprincipal();
+
+    // Raises Load: centres the window. Call once, before the first show.
+    void load();
+
+    game::Form& form() { return form_; }
+    tk::Runtime& runtime() { return runtime_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build();
+    void connect_events();
+
+    std::array<QAbstractButton*, 60> face_widgets_{};
+    std::array<QAbstractButton*, 60> back_widgets_{};
+    tk::Runtime runtime_{this};
+    game::Form form_{runtime_};
+};
+
+}  // namespace window
