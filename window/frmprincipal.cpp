@@ -4,6 +4,7 @@
 #include "game/handlers.h"
 #include "toolkit/qt/cardbutton.h"
 #include "toolkit/qt/imagestore.h"
+#include "toolkit/qt/pixels.h"
 #include "toolkit/qt/twips.h"
 #include "window/layout.h"
 #include "window/module1.h"
@@ -17,6 +18,7 @@
 #include <QToolButton>
 
 #include <map>
+#include <set>
 #include <string_view>
 
 namespace window {
@@ -31,8 +33,8 @@ QString qstring(const char16_t* text)
 QIcon two_size_icon(const char* name)
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/%1_32.png").arg(QLatin1String(name)), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/%1_16.png").arg(QLatin1String(name)), QSize(16, 16));
+    icon.addPixmap(tk::qt::load_pixels(QStringLiteral(":/%1_32").arg(QLatin1String(name))));
+    icon.addPixmap(tk::qt::load_pixels(QStringLiteral(":/%1_16").arg(QLatin1String(name))));
     return icon;
 }
 
@@ -47,15 +49,27 @@ QFont font_of(const Font& font)
     return f;
 }
 
-// A control's caption or text colour; default colours are set explicitly
-// too, so that none is inherited from a frame's caption colour.
-void set_colour(QWidget* widget, QPalette::ColorRole role, std::int32_t rgb)
+// A control's caption or text colour. A frame's caption colour would pass to
+// its children, so those keep the default colours explicitly. Controls that
+// inherit nothing keep the shared palette, which lets the style reuse its
+// cached drawings across them.
+void set_colours(QWidget* widget, const ControlSpec& spec, bool coloured_container)
 {
+    if (spec.colour == default_colour && !coloured_container)
+        return;
+    const QPalette defaults = QApplication::palette();
     QPalette palette = widget->palette();
-    const QColor colour = rgb == default_colour ? QApplication::palette().color(role) : QColor(QRgb(rgb));
-    palette.setColor(role, colour);
-    if (role == QPalette::WindowText)  // a frame's caption is drawn in Text or WindowText, by style
-        palette.setColor(QPalette::Text, colour);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, defaults.color(QPalette::Active, role));
+        palette.setColor(QPalette::Inactive, role, defaults.color(QPalette::Inactive, role));
+        palette.setColor(QPalette::Disabled, role, defaults.color(QPalette::Disabled, role));
+    }
+    if (spec.colour != default_colour) {
+        const QColor colour{QRgb(spec.colour)};
+        // A frame's caption is drawn in Text or WindowText, depending on the style.
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+            palette.setColor(role, colour);
+    }
     widget->setPalette(palette);
 }
 
@@ -129,6 +143,7 @@ void Frmprincipal::build()
 
     std::map<std::string_view, QWidget*> containers;
     std::map<std::string_view, QWidget*> controls;
+    std::set<QWidget*> coloured;
     const auto specs = frmprincipal_controls();
     std::vector<QWidget*> stacked;
     std::vector<std::pair<int, QWidget*>> tab_order;
@@ -148,7 +163,7 @@ void Frmprincipal::build()
         if (spec.type == ControlType::ImageList) {
             std::vector<QString> pictures;
             for (int k = 1; k <= 30; ++k)
-                pictures.push_back(QStringLiteral(":/card%1.png").arg(k, 2, 10, QLatin1Char('0')));
+                pictures.push_back(QStringLiteral(":/card%1").arg(k, 2, 10, QLatin1Char('0')));
             auto* store = new tk::qt::ImageStore(std::move(pictures), this);
             store->setObjectName(name);
             form_.imglist1 = tk::ImageList(store);
@@ -159,14 +174,14 @@ void Frmprincipal::build()
         widget->setObjectName(name);
         widget->setGeometry(tk::qt::to_pixels(spec.left, spec.top, spec.width, spec.height));
         widget->setFont(spec.font.family ? font_of(spec.font) : default_font);
-        const bool text_box = spec.type == ControlType::TextBox;
-        const bool button = spec.type == ControlType::CommandButton;
-        set_colour(widget, text_box ? QPalette::Text : button ? QPalette::ButtonText : QPalette::WindowText, spec.colour);
+        set_colours(widget, spec, coloured.contains(container));
         widget->setEnabled(spec.enabled);
         if (spec.index >= 0)
             widget->setProperty("Index", int{spec.index});
         if (spec.type == ControlType::Frame)
             containers[spec.name] = widget;
+        if (spec.colour != default_colour)
+            coloured.insert(widget);
         if (spec.index < 0)
             controls[spec.name] = widget;
         else if (spec.graphical)

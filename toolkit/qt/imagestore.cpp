@@ -1,7 +1,7 @@
 // Pictures of an image list, decoded on first use.
 #include "toolkit/qt/imagestore.h"
 
-#include <QPixmap>
+#include "toolkit/qt/pixels.h"
 
 namespace tk::qt {
 
@@ -9,7 +9,7 @@ const QIcon& ImageStore::icon(int k) const
 {
     QIcon& icon = icons_.at(static_cast<std::size_t>(k - 1));
     if (icon.isNull())
-        icon = QIcon(QPixmap(resources_[static_cast<std::size_t>(k - 1)]));
+        icon = QIcon(load_pixels(resources_[static_cast<std::size_t>(k - 1)]));
     return icon;
 }
 
