@@ -35,6 +35,25 @@ struct Game : TestWindow {
     }
     void start() { click(button(*this, "btniniciar")); }
     void pause_or_continue() { click(button(*this, "btndetener")); }
+    // s: Start, d: Pause/Continue, p: pick a card, f: finish the game;
+    // a tick of the clock after each.
+    void run(const QString& steps)
+    {
+        for (QChar step : steps) {
+            if (step == QLatin1Char('s'))
+                start();
+            else if (step == QLatin1Char('d'))
+                pause_or_continue();
+            else if (step == QLatin1Char('p'))
+                click(back(cell_on_board()));
+            else
+                for (int i; (i = cell_on_board()) >= 0;) {
+                    click(back(i));
+                    click(back(partner(i)));
+                }
+            game::Timer1_Timer(f);
+        }
+    }
     // A cell still on the board whose partner is too, from cell `from` on.
     int cell_on_board(int from = 0) const
     {
@@ -189,7 +208,7 @@ private slots:
 
     void state_transitions_data()
     {
-        QTest::addColumn<QString>("steps");  // s: Start, d: Pause/Continue, f: finish the game
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("state");
         QTest::newRow("built") << "" << "idle";
         QTest::newRow("start") << "s" << "running";
@@ -207,18 +226,7 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, state);
         Game g;
-        for (QChar step : steps) {
-            if (step == QLatin1Char('s'))
-                g.start();
-            else if (step == QLatin1Char('d'))
-                g.pause_or_continue();
-            else
-                for (int i; (i = g.cell_on_board()) >= 0;) {
-                    click(g.back(i));
-                    click(g.back(g.partner(i)));
-                }
-            game::Timer1_Timer(g.f);
-        }
+        g.run(steps);
         QCOMPARE(g.state(), state);
         QCOMPARE(g.w.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(), state == QLatin1String("running") || state == QLatin1String("resumed"));
         if (steps.endsWith(QLatin1Char('s'))) {
@@ -285,14 +293,7 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(int, how);
         Game g;
-        for (QChar step : steps) {
-            if (step == QLatin1Char('s'))
-                g.start();
-            else if (step == QLatin1Char('d'))
-                g.pause_or_continue();
-            else
-                click(g.back(g.cell_on_board()));
-        }
+        g.run(steps);
         const QString before = g.snapshot();
         const bool ticking = g.w.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive();
         g.answers.asked.clear();
