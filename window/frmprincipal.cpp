@@ -2,6 +2,7 @@
 #include "window/frmprincipal.h"
 
 #include "game/handlers.h"
+#include "toolkit/qt/access.h"
 #include "toolkit/qt/cardbutton.h"
 #include "toolkit/qt/imagestore.h"
 #include "toolkit/qt/pixels.h"
@@ -24,6 +25,11 @@
 namespace window {
 
 namespace {
+
+// What each card picture shows, in the image list's order.
+constexpr const char16_t* card_names[] = {
+#include "window/pictures/card_names.inc"
+};
 
 QString qstring(const char16_t* text)
 {
@@ -82,6 +88,7 @@ QWidget* make_control(const ControlSpec& spec, QWidget* container)
     case ControlType::Label: {
         auto* label = new QLabel(caption, container);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        tk::qt::name_as_shown(label);
         return label;
     }
     case ControlType::TextBox: {
@@ -161,10 +168,12 @@ void Frmprincipal::build()
             continue;
         }
         if (spec.type == ControlType::ImageList) {
-            std::vector<QString> pictures;
-            for (int k = 1; k <= 30; ++k)
+            std::vector<QString> pictures, names;
+            for (int k = 1; k <= int{std::size(card_names)}; ++k) {
                 pictures.push_back(QStringLiteral(":/card%1").arg(k, 2, 10, QLatin1Char('0')));
-            auto* store = new tk::qt::ImageStore(std::move(pictures), this);
+                names.push_back(qstring(card_names[k - 1]));
+            }
+            auto* store = new tk::qt::ImageStore(std::move(pictures), std::move(names), this);
             store->setObjectName(name);
             form_.imglist1 = tk::ImageList(store);
             continue;
@@ -178,6 +187,10 @@ void Frmprincipal::build()
         widget->setEnabled(spec.enabled);
         if (spec.index >= 0)
             widget->setProperty("Index", int{spec.index});
+        if (spec.accessible_name)
+            widget->setAccessibleName(qstring(spec.accessible_name));
+        else if (spec.index >= 0 && !spec.graphical)
+            widget->setAccessibleName(qstring(card_back_name).arg(spec.index + 1));
         if (spec.type == ControlType::Frame)
             containers[spec.name] = widget;
         if (spec.colour != default_colour)

@@ -16,12 +16,12 @@ using enum ControlType;
 constexpr ControlSpec named[] = {
     {.name = "Frame3", .type = Frame, .caption = u"Indicadores", .left = 4575, .top = 0, .width = 4215, .height = 1215, .tab_index = 4, .font = times_12, .colour = blue},
     {.name = "Frame2", .type = Frame, .caption = u"Controles", .left = 75, .top = 0, .width = 4440, .height = 1215, .tab_index = 1, .font = times_12, .colour = blue},
-    {.name = "Frame1", .type = Frame, .left = 75, .top = 1200, .width = 8715, .height = 5340, .tab_index = 0, .enabled = false},
+    {.name = "Frame1", .type = Frame, .left = 75, .top = 1200, .width = 8715, .height = 5340, .tab_index = 0, .enabled = false, .accessible_name = u"Tablero"},
 
     {.name = "Timer1", .type = Timer, .container = "Frame3", .left = 1500, .top = 450},
-    {.name = "txttiempo", .type = TextBox, .container = "Frame3", .left = 2850, .top = 450, .width = 915, .height = 615, .tab_index = 69, .font = times_20, .colour = red, .centred = true, .multi_line = true, .locked = true},
-    {.name = "txtfallados", .type = TextBox, .container = "Frame3", .left = 1725, .top = 450, .width = 615, .height = 615, .tab_index = 8, .font = times_20, .colour = red, .centred = true, .multi_line = true, .locked = true},
-    {.name = "txtacertados", .type = TextBox, .container = "Frame3", .left = 600, .top = 450, .width = 615, .height = 615, .tab_index = 7, .font = times_20, .colour = red, .centred = true, .multi_line = true, .locked = true},
+    {.name = "txttiempo", .type = TextBox, .container = "Frame3", .left = 2850, .top = 450, .width = 915, .height = 615, .tab_index = 69, .font = times_20, .colour = red, .centred = true, .multi_line = true, .locked = true, .accessible_name = u"Tiempo"},
+    {.name = "txtfallados", .type = TextBox, .container = "Frame3", .left = 1725, .top = 450, .width = 615, .height = 615, .tab_index = 8, .font = times_20, .colour = red, .centred = true, .multi_line = true, .locked = true, .accessible_name = u"Fallados"},
+    {.name = "txtacertados", .type = TextBox, .container = "Frame3", .left = 600, .top = 450, .width = 615, .height = 615, .tab_index = 7, .font = times_20, .colour = red, .centred = true, .multi_line = true, .locked = true, .accessible_name = u"Acertados"},
     {.name = "Label3", .type = Label, .container = "Frame3", .caption = u"Tiempo", .left = 2925, .top = 225, .width = 690, .height = 240, .tab_index = 70, .colour = dark_red},
     {.name = "imglist1", .type = ImageList, .container = "Frame3", .left = 75, .top = 375},
     {.name = "Label2", .type = Label, .container = "Frame3", .caption = u"Fallados", .left = 1725, .top = 225, .width = 690, .height = 240, .tab_index = 6, .colour = dark_red},

@@ -32,6 +32,7 @@ struct ControlSpec {
     bool centred = false;     // text boxes
     bool multi_line = false;  // text boxes
     bool locked = false;      // text boxes: read-only
+    const char16_t* accessible_name = nullptr;  // what a screen reader calls it, where its caption does not say
 };
 
 struct WindowSpec {
@@ -42,6 +43,10 @@ struct WindowSpec {
 };
 
 extern const WindowSpec frmprincipal_window;
+
+// Card backs are named for a screen reader by their position, never by
+// their key: "Carta 1" to "Carta 60".
+constexpr const char16_t* card_back_name = u"Carta %1";
 
 // Every control, containers before their children; within one container,
 // topmost first.

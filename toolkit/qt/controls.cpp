@@ -1,6 +1,7 @@
 // The control handles, backed by Qt widgets.
 #include "toolkit/controls.h"
 
+#include "toolkit/qt/access.h"
 #include "toolkit/qt/frameextents.h"
 #include "toolkit/qt/imagestore.h"
 #include "toolkit/qt/twips.h"
@@ -81,6 +82,8 @@ void Button::set_picture(const Picture& picture)
 {
     QAbstractButton* button = checked();
     button->setIcon(picture.empty() ? QIcon() : picture.store()->icon(picture.number()));
+    // A screen reader names a face by what it shows.
+    button->setAccessibleName(picture.empty() ? QString() : picture.store()->name(picture.number()));
     button->setProperty(picture_store_property, QVariant::fromValue(reinterpret_cast<quintptr>(picture.store())));
     button->setProperty(picture_property, int{picture.number()});
 }
@@ -93,7 +96,12 @@ void Frame::set_enabled(bool on) { checked()->setEnabled(on); }
 
 QLabel* Label::checked() const { return require(w_); }
 Text Label::caption() const { return from_qt(checked()->text()); }
-void Label::set_caption(const Text& caption) { checked()->setText(to_qt(caption)); }
+void Label::set_caption(const Text& caption)
+{
+    QLabel* label = checked();
+    label->setText(to_qt(caption));
+    qt::name_as_shown(label);
+}
 
 QPlainTextEdit* TextBox::checked() const { return require(w_); }
 Text TextBox::text() const { return from_qt(checked()->toPlainText()); }

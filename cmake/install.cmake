@@ -1,0 +1,40 @@
+# Installation under a reverse-DNS application id, and checks of the
+# installed tree and of the desktop metadata.
+include(GNUInstallDirs)
+
+set(DUPLIMO_APP_ID com.kavrel.Duplimo)
+set(duplimo_data ${PROJECT_SOURCE_DIR}/data)
+set(duplimo_pictures ${PROJECT_SOURCE_DIR}/window/pictures)
+
+install(TARGETS duplimo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${duplimo_data}/duplimo.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+    RENAME ${DUPLIMO_APP_ID}.desktop)
+install(FILES ${duplimo_data}/${DUPLIMO_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 32)
+    install(FILES ${duplimo_pictures}/icono_${size}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME ${DUPLIMO_APP_ID}.png)
+endforeach()
+
+add_test(NAME install_tree
+    COMMAND ${CMAKE_COMMAND}
+        -DBUILD_DIR=${CMAKE_BINARY_DIR}
+        -DCONFIG=$<CONFIG>
+        -DPREFIX=${CMAKE_BINARY_DIR}/install-test
+        -DAPP_ID=${DUPLIMO_APP_ID}
+        -DBINDIR=${CMAKE_INSTALL_BINDIR}
+        -DDATADIR=${CMAKE_INSTALL_DATADIR}
+        -P ${CMAKE_CURRENT_LIST_DIR}/check_install.cmake)
+
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+    add_test(NAME metadata_appstream
+        COMMAND ${APPSTREAMCLI} validate --no-net ${duplimo_data}/${DUPLIMO_APP_ID}.metainfo.xml)
+endif()
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+if(DESKTOP_FILE_VALIDATE)
+    add_test(NAME metadata_desktop
+        COMMAND ${DESKTOP_FILE_VALIDATE} ${duplimo_data}/duplimo.desktop)
+endif()
