@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev fonts-liberation)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev fonts-liberation appstream desktop-file-utils)
 
 install_missing() {
     local missing=()
@@ -39,7 +39,14 @@ play)
 test)
     install_missing
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    ctest --test-dir build --output-on-failure
+    ctest --test-dir build --output-on-failure -j2
+    # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer
+    # and LeakSanitizer, with a shorter soak.
+    build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_SANITIZE=ON -DDUPLIMO_SOAK_SEQUENCES=200
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
+        ctest --test-dir build-sanitize --output-on-failure -j2
     ;;
 *)
     echo "usage: $0 play|test" >&2

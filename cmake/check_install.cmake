@@ -1,5 +1,6 @@
 # Installs BUILD_DIR into a fresh PREFIX and checks the installed tree:
 #   cmake -DBUILD_DIR=... -DCONFIG=... -DPREFIX=... -DAPP_ID=... -DBINDIR=... -DDATADIR=... -P check_install.cmake
+cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 unset(ENV{DESTDIR})
 execute_process(

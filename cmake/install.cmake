@@ -6,6 +6,9 @@ set(DUPLIMO_APP_ID com.kavrel.Duplimo)
 set(duplimo_data ${PROJECT_SOURCE_DIR}/data)
 set(duplimo_pictures ${PROJECT_SOURCE_DIR}/window/pictures)
 
+# No $ORIGIN run path: only libraries found outside the system directories
+# at link time are searched for at run time.
+set_target_properties(duplimo PROPERTIES INSTALL_RPATH "" INSTALL_RPATH_USE_LINK_PATH ON)
 install(TARGETS duplimo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${duplimo_data}/duplimo.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
