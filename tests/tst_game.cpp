@@ -314,6 +314,21 @@ private slots:
         QCOMPARE(g.w.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive(), ticking);
     }
 
+    void the_desktop_session_asks_too()
+    {
+        Game g;
+        g.start();
+        const QString before = g.snapshot();
+        g.answers.queue = {tk::IDNO};
+        QVERIFY(g.w.session_ending());  // refused: the session waits
+        QCOMPARE(g.snapshot(), before);
+        g.answers.queue = {tk::IDYES};
+        QVERIFY(!g.w.session_ending());
+        QVERIFY(g.w.runtime().ended());
+        QCOMPARE(g.answers.asked.size(), std::size_t{2});
+        QCOMPARE(q(g.answers.asked[1].title), QStringLiteral("CONFIRMAR"));
+    }
+
     void yes_ends_the_program_and_nothing_runs_after()
     {
         Game g;
@@ -352,6 +367,30 @@ private slots:
         // The miss was never counted and the cards were never turned back.
         QCOMPARE(q(g.f.txtfallados.text()), QStringLiteral("0"));
         QVERIFY(g.back(i)->isHidden() && g.back(k)->isHidden());
+    }
+
+    void a_result_box_blocks_the_board_until_dismissed()
+    {
+        Game g;
+        g.w.runtime().set_message_box_hook(nullptr);  // real, modal message boxes
+        g.start();
+        const int i = g.cell_on_board(), k = g.stranger(i), other = g.stranger(k);
+        QString during;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            const QString before = g.snapshot();
+            // Clicks, a double click and Start on the blocked window do nothing.
+            for (int n = 0; n < 3; ++n)
+                QTest::mouseClick(g.w.windowHandle(), Qt::LeftButton, {}, g.back(other)->mapTo(&g.w, QPoint(5, 5)));
+            QTest::mouseDClick(g.w.windowHandle(), Qt::LeftButton, {}, g.back(other)->mapTo(&g.w, QPoint(5, 5)));
+            during = g.snapshot() == before ? QStringLiteral("unchanged") : QStringLiteral("changed");
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        click(g.back(i));
+        click(g.back(k));
+        QCOMPARE(during, QStringLiteral("unchanged"));
+        QCOMPARE(q(g.f.txtfallados.text()), QStringLiteral("1"));
+        QVERIFY(!g.back(other)->isHidden());
     }
 
     void peek_shows_a_key_while_a_modifier_is_held_data()

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSessionManager>
 #include <QTimer>
 #include <QToolButton>
 
@@ -265,6 +266,22 @@ void Frmprincipal::connect_events()
 
     QObject::connect(findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout, this,
                      [this] { runtime_.dispatch([&] { game::Timer1_Timer(form_); }); });
+
+#if QT_CONFIG(sessionmanager)
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction()) {
+            if (session_ending())
+                manager.cancel();
+            manager.release();
+        }
+    });
+#endif
+}
+
+bool Frmprincipal::session_ending()
+{
+    close();
+    return !runtime_.ended();
 }
 
 void Frmprincipal::load()

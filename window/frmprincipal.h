@@ -20,6 +20,10 @@ public:
     // Raises Load: centres the window. Call once, before the first show.
     void load();
 
+    // The desktop session is ending: asks like any other close request.
+    // Returns whether the close was refused, so that the session waits.
+    bool session_ending();
+
     game::Form& form() { return form_; }
     tk::Runtime& runtime() { return runtime_; }
 
