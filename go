@@ -20,10 +20,11 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# build DIR [TARGET] [cmake options...]
 build() {
-    local dir=$1; shift
+    local dir=$1 target=$2; shift 2
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir"
+    cmake --build "$dir" --target "$target"
 }
 
 case "${1:-}" in
@@ -33,16 +34,16 @@ play)
         exit 1
     fi
     install_missing
-    build build -DCMAKE_BUILD_TYPE=Release
-    exec build/duplimo
+    build build-release duplimo -DCMAKE_BUILD_TYPE=Release
+    exec build-release/duplimo
     ;;
 test)
     install_missing
-    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build build all -DCMAKE_BUILD_TYPE=RelWithDebInfo
     ctest --test-dir build --output-on-failure -j2
     # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer
     # and LeakSanitizer, with a shorter soak.
-    build build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_SANITIZE=ON -DDUPLIMO_SOAK_SEQUENCES=200
+    build build-sanitize all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_SANITIZE=ON -DDUPLIMO_SOAK_SEQUENCES=200
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
