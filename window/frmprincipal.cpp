@@ -150,7 +150,6 @@ void Frmprincipal::build()
     setFont(default_font);
 
     std::map<std::string_view, QWidget*> containers;
-    std::map<std::string_view, QWidget*> controls;
     std::set<QWidget*> coloured;
     const auto specs = frmprincipal_controls();
     std::vector<QWidget*> stacked;
@@ -196,12 +195,8 @@ void Frmprincipal::build()
             containers[spec.name] = widget;
         if (spec.colour != default_colour)
             coloured.insert(widget);
-        if (spec.index < 0)
-            controls[spec.name] = widget;
-        else if (spec.graphical)
-            face_widgets_[spec.index] = static_cast<QAbstractButton*>(widget);
-        else
-            back_widgets_[spec.index] = static_cast<QAbstractButton*>(widget);
+        if (spec.index >= 0)
+            (spec.graphical ? face_widgets_ : back_widgets_)[spec.index] = static_cast<QAbstractButton*>(widget);
         stacked.push_back(widget);
         if (spec.tab_index >= 0) {
             widget->setProperty("TabIndex", int{spec.tab_index});
@@ -219,31 +214,41 @@ void Frmprincipal::build()
     for (std::size_t k = 1; k < tab_order.size(); ++k)
         setTabOrder(tab_order[k - 1].second, tab_order[k].second);
 
-    auto frame = [&](const char* name) { return tk::Frame(static_cast<QGroupBox*>(controls.at(name))); };
-    auto button = [&](const char* name) { return tk::Button(static_cast<QAbstractButton*>(controls.at(name))); };
-    auto label = [&](const char* name) { return tk::Label(static_cast<QLabel*>(controls.at(name))); };
-    auto text_box = [&](const char* name) { return tk::TextBox(static_cast<QPlainTextEdit*>(controls.at(name))); };
+    bind_form();
+    control<QWidget>("btniniciar")->setFocus();
+}
+
+void Frmprincipal::bind_form()
+{
     form_.me = tk::Window(this);
-    form_.Frame1 = frame("Frame1");
-    form_.Frame2 = frame("Frame2");
-    form_.Frame3 = frame("Frame3");
-    form_.btniniciar = button("btniniciar");
-    form_.btndetener = button("btndetener");
-    form_.btnsalir = button("btnsalir");
-    form_.Label1 = label("Label1");
-    form_.Label2 = label("Label2");
-    form_.Label3 = label("Label3");
-    form_.Label5 = label("Label5");
-    form_.txtacertados = text_box("txtacertados");
-    form_.txtfallados = text_box("txtfallados");
-    form_.txttiempo = text_box("txttiempo");
+    form_.Frame1 = tk::Frame(control<QGroupBox>("Frame1"));
+    form_.Frame2 = tk::Frame(control<QGroupBox>("Frame2"));
+    form_.Frame3 = tk::Frame(control<QGroupBox>("Frame3"));
+    form_.btniniciar = tk::Button(control<QAbstractButton>("btniniciar"));
+    form_.btndetener = tk::Button(control<QAbstractButton>("btndetener"));
+    form_.btnsalir = tk::Button(control<QAbstractButton>("btnsalir"));
+    form_.Label1 = tk::Label(control<QLabel>("Label1"));
+    form_.Label2 = tk::Label(control<QLabel>("Label2"));
+    form_.Label3 = tk::Label(control<QLabel>("Label3"));
+    form_.Label5 = tk::Label(control<QLabel>("Label5"));
+    form_.txtacertados = tk::TextBox(control<QPlainTextEdit>("txtacertados"));
+    form_.txtfallados = tk::TextBox(control<QPlainTextEdit>("txtfallados"));
+    form_.txttiempo = tk::TextBox(control<QPlainTextEdit>("txttiempo"));
     for (QAbstractButton* face : face_widgets_)
         form_.btnimagen.add(tk::Button(face));
     for (QAbstractButton* back : back_widgets_)
         form_.btnsuperior.add(tk::Button(back));
-
-    controls.at("btniniciar")->setFocus();
 }
+
+template <class Widget>
+Widget* Frmprincipal::control(const char* name) const
+{
+    auto* widget = findChild<Widget*>(QLatin1String(name));
+    if (!widget)
+        qFatal("the window description has no %s", name);
+    return widget;
+}
+
 
 void Frmprincipal::connect_events()
 {

@@ -32,7 +32,10 @@ protected:
 
 private:
     void build();
+    void bind_form();
     void connect_events();
+    template <class Widget>
+    Widget* control(const char* name) const;
 
     std::array<QAbstractButton*, 60> face_widgets_{};
     std::array<QAbstractButton*, 60> back_widgets_{};
