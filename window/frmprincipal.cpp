@@ -6,6 +6,7 @@
 #include "toolkit/qt/cardbutton.h"
 #include "toolkit/qt/imagestore.h"
 #include "toolkit/qt/pixels.h"
+#include "toolkit/qt/properties.h"
 #include "toolkit/qt/twips.h"
 #include "window/layout.h"
 #include "window/module1.h"
@@ -186,7 +187,7 @@ void Frmprincipal::build()
         set_colours(widget, spec, coloured.contains(container));
         widget->setEnabled(spec.enabled);
         if (spec.index >= 0)
-            widget->setProperty("Index", int{spec.index});
+            widget->setProperty(tk::qt::index_property, int{spec.index});
         if (spec.accessible_name)
             widget->setAccessibleName(qstring(spec.accessible_name));
         else if (spec.index >= 0 && !spec.graphical)
@@ -199,7 +200,7 @@ void Frmprincipal::build()
             (spec.graphical ? face_widgets_ : back_widgets_)[spec.index] = static_cast<QAbstractButton*>(widget);
         stacked.push_back(widget);
         if (spec.tab_index >= 0) {
-            widget->setProperty("TabIndex", int{spec.tab_index});
+            widget->setProperty(tk::qt::tab_index_property, int{spec.tab_index});
             // Frames and labels keep their place but take no focus.
             if (widget->focusPolicy() != Qt::NoFocus)
                 tab_order.emplace_back(spec.tab_index, widget);
@@ -261,7 +262,7 @@ void Frmprincipal::connect_events()
     on_click(form_.btnsalir, game::btnsalir_Click);
 
     for (QAbstractButton* back : back_widgets_) {
-        const auto index = static_cast<std::int16_t>(back->property("Index").toInt());
+        const auto index = static_cast<std::int16_t>(back->property(tk::qt::index_property).toInt());
         QObject::connect(back, &QAbstractButton::clicked, this,
                          [this, index] { runtime_.dispatch([&] { game::btnsuperior_Click(form_, index); }); });
         static_cast<tk::qt::CardButton*>(back)->on_mouse_move([this, index](std::int16_t button, std::int16_t shift, float x, float y) {

@@ -4,6 +4,7 @@
 #include "toolkit/qt/access.h"
 #include "toolkit/qt/frameextents.h"
 #include "toolkit/qt/imagestore.h"
+#include "toolkit/qt/properties.h"
 #include "toolkit/qt/twips.h"
 
 #include <QAbstractButton>
@@ -45,8 +46,8 @@ bool own_enabled(const QWidget* widget)
     return !widget->testAttribute(Qt::WA_ForceDisabled);
 }
 
-constexpr const char* tag_property = "Tag";
-constexpr const char* index_property = "Index";
+using qt::index_property;
+using qt::tag_property;
 constexpr const char* picture_property = "tk_picture";
 constexpr const char* picture_store_property = "tk_picture_store";
 
