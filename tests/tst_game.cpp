@@ -286,6 +286,7 @@ private slots:
             QTest::addRow("running with a pick %d", how) << "sp" << how;
             QTest::addRow("paused %d", how) << "sd" << how;
             QTest::addRow("resumed %d", how) << "sdd" << how;
+            QTest::addRow("finished %d", how) << "sf" << how;
         }
     }
     void a_refused_close_changes_nothing()
