@@ -37,15 +37,29 @@ class TestBoard : public QObject {
     }
 
 private slots:
-    void every_deal_makes_thirty_pairs()
+    // Each deal reseeds from the clock (a test clock here, reading 1001,
+    // 1002, ...) and places pair p on the cells drawn for it: picture p + 1
+    // on both, and the key of the second cell on both backs.
+    void every_deal_places_the_pairs_its_clock_seed_draws()
     {
-        TestWindow t;
-        for (std::uint64_t seed = 1; seed <= 200; ++seed) {
-            t.w.runtime().random().fix_seed(seed);
+        TestWindow t(1000);
+        for (std::uint64_t deal = 1; deal <= 200; ++deal) {
             game::asignar_imagenes(t.f);
             verify_dealt(t);
+            tk::Random replay;
+            replay.fix_seed(1000 + deal);
+            game::Placement drawn;
+            for (std::int16_t p = 0; p < game::pairs; ++p) {
+                game::place_next_pair(drawn, replay);
+                const auto x = drawn.primeros[static_cast<std::size_t>(p)];
+                const auto y = drawn.segundos[static_cast<std::size_t>(p)];
+                for (std::int16_t cell : {x, y}) {
+                    QCOMPARE(int{t.f.btnimagen(cell).picture().number()}, p + 1);
+                    QCOMPARE(q(t.f.btnsuperior(cell).tag()), QString::number(y));
+                }
+            }
             if (QTest::currentTestFailed())
-                QFAIL(qPrintable(QStringLiteral("seed %1").arg(seed)));
+                QFAIL(qPrintable(QStringLiteral("deal %1").arg(deal)));
         }
     }
 

@@ -7,8 +7,10 @@ namespace tk {
 
 void Random::randomize()
 {
-    if (fixed_)
+    if (fixed_) {
+        state_ = ++fixed_clock_;
         return;
+    }
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     state_ = static_cast<std::uint64_t>(now);
 }
@@ -16,6 +18,7 @@ void Random::randomize()
 void Random::fix_seed(std::uint64_t seed)
 {
     state_ = seed;
+    fixed_clock_ = seed;
     fixed_ = true;
 }
 
