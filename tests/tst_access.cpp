@@ -1,31 +1,72 @@
-// What a screen reader and a keyboard-only player get.
+// What a screen reader and a keyboard-only player get: no more and no less
+// than a player who sees the window.
 #include "fixture.h"
+#include "toolkit/qt/access.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
+QAccessibleInterface* iface(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
 QString name_of(QObject* object)
 {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
-    return iface ? iface->text(QAccessible::Name) : QStringLiteral("<none>");
+    QAccessibleInterface* i = iface(object);
+    return i ? i->text(QAccessible::Name) : QStringLiteral("<none>");
 }
 
-QString value_of(QObject* object)
-{
-    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Value);
-}
-
-QWidget* control(TestWindow& t, const char* name)
+QWidget* control(const TestWindow& t, const char* name)
 {
     return t.w.findChild<QWidget*>(QLatin1String(name));
 }
 
+QString announced(const TestWindow& t)
+{
+    return t.w.findChild<tk::qt::Announcer*>()->accessibleName();
+}
+
 constexpr const char16_t* card_names[] = {
 #include "window/pictures/card_names.inc"
+};
+
+QString picture_of(const TestWindow& t, int cell)
+{
+    return QString::fromUtf16(card_names[t.f.btnimagen(static_cast<std::int16_t>(cell)).picture().number() - 1]);
+}
+
+int cell_with_focus()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    const QVariant index = focus ? focus->property("Index") : QVariant();
+    return index.isValid() ? index.toInt() : -1;
+}
+
+// A shown, active window, as a keyboard player has it.
+struct Player : TestWindow {
+    Player()
+    {
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    // Access keys click their buttons after a short animation.
+    void command(Qt::Key key, bool board_enabled_after)
+    {
+        QTest::keyClick(&w, key, Qt::AltModifier);
+        QTRY_COMPARE(f.Frame1.enabled(), board_enabled_after);
+    }
 };
 
 }  // namespace
@@ -50,23 +91,61 @@ private slots:
 
         game::btniniciar_Click(t.f);
         game::Timer1_Timer(t.f);
-        QCOMPARE(value_of(control(t, "txtacertados")), QStringLiteral("0"));
-        QCOMPARE(value_of(control(t, "txttiempo")), QStringLiteral("1"));
+        QCOMPARE(iface(control(t, "txtacertados"))->text(QAccessible::Value), QStringLiteral("0"));
+        QCOMPARE(iface(control(t, "txttiempo"))->text(QAccessible::Value), QStringLiteral("1"));
         game::btndetener_Click(t.f);
         QCOMPARE(name_of(control(t, "btndetener")), QStringLiteral("Continuar"));
+
+        // Qt's own texts that a player can reach: a counter's context menu.
+        QScopedPointer<QMenu> menu(static_cast<QPlainTextEdit*>(control(t, "txtacertados"))->createStandardContextMenu());
+        QStringList items;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator())
+                items << action->text().section(QLatin1Char('\t'), 0, 0);
+        QCOMPARE(items, QStringList({QStringLiteral("&Copiar"), QStringLiteral("Seleccionar &todo")}));
     }
 
-    void cards_are_named_by_place_and_faces_by_picture()
+    void a_face_is_offered_only_while_it_can_be_seen()
     {
-        QCOMPARE(std::size(card_names), std::size_t{30});
         TestWindow t;
         game::btniniciar_Click(t.f);
+        QAccessibleInterface* board = iface(control(t, "Frame1"));
+        auto names_on_board = [&] {
+            QStringList names;
+            for (int k = 0; k < board->childCount(); ++k) {
+                QAccessibleInterface* child = board->child(k);
+                names << (board->indexOfChild(child) == k ? child->text(QAccessible::Name) : QStringLiteral("<misplaced>"));
+            }
+            return names;
+        };
+        // Face down: sixty backs named by place; the faces are no objects.
+        QStringList backs;
         for (int i = 0; i < game::cells; ++i) {
-            // The name gives the place, never the pair key.
-            QCOMPARE(name_of(t.back(i)), QStringLiteral("Carta %1").arg(i + 1));
-            const int picture = t.f.btnimagen(static_cast<std::int16_t>(i)).picture().number();
-            QCOMPARE(name_of(t.face(i)), QString::fromUtf16(card_names[picture - 1]));
+            backs << QStringLiteral("Carta %1").arg(i + 1);
+            QVERIFY(!iface(t.face(i))->isValid());
+            QVERIFY(name_of(t.face(i)).isEmpty());
         }
+        QStringList names = names_on_board();
+        names.sort();
+        backs.sort();
+        QCOMPARE(names, backs);
+
+        // Turned: the face joins the board under its picture, once, while its
+        // partner says nothing.
+        const int i = 7, j = t.partner(i);
+        game::btnsuperior_Click(t.f, i);
+        QVERIFY(iface(t.face(i))->isValid());
+        QCOMPARE(names_on_board().count(picture_of(t, i)), 1);
+        QVERIFY(!iface(t.face(j))->isValid());
+
+        // Turned back after a miss, or taken off after a match: gone again.
+        game::btnsuperior_Click(t.f, static_cast<std::int16_t>(j == 8 ? 9 : 8));
+        QVERIFY(!iface(t.face(i))->isValid());
+        QVERIFY(!names_on_board().contains(picture_of(t, i)));
+        game::btnsuperior_Click(t.f, i);
+        game::btnsuperior_Click(t.f, static_cast<std::int16_t>(j));
+        QVERIFY(!iface(t.face(i))->isValid() && !iface(t.face(j))->isValid());
+        QCOMPARE(board->childCount(), game::cells);
     }
 
     void the_peek_label_reads_what_it_shows()
@@ -80,50 +159,174 @@ private slots:
         QVERIFY(name_of(control(t, "Label5")).trimmed().isEmpty());
     }
 
-    void messages_are_announced_as_dialogs()
+    // An assistive press returns at once and the click follows, as for a
+    // plain push button; by then the control may no longer take a click.
+    void assistive_presses_return_before_the_click()
     {
-        window::Frmprincipal w;
-        w.show();
-        QAccessible::Role role = QAccessible::NoRole;
-        QString name;
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
-            role = iface->role();
-            name = iface->text(QAccessible::Name);
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-        w.runtime().msgbox(u"Incorrecto", tk::MB_ICONWARNING, u"RESULTADO");
-        QVERIFY(role == QAccessible::AlertMessage || role == QAccessible::Dialog);
-        QCOMPARE(name, QStringLiteral("RESULTADO"));
+        Player t;
+        auto press = [](QWidget* widget) {
+            iface(widget)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        press(control(t, "btniniciar"));
+        QVERIFY(!t.f.Frame1.enabled());
+        QTRY_VERIFY(t.f.Frame1.enabled());
+
+        press(t.back(5));
+        QTest::mouseClick(t.back(5), Qt::LeftButton);  // turned by the player meanwhile
+        QTest::qWait(300);
+        QCOMPARE(t.f.pending.contador, std::int16_t{1});
+        QVERIFY(t.answers.asked.empty());
+
+        press(control(t, "btndetener"));
+        QCOMPARE(q(t.f.btndetener.caption()), QStringLiteral("De&tener"));
+        QTRY_COMPARE(q(t.f.btndetener.caption()), QStringLiteral("Con&tinuar"));
+        press(control(t, "btndetener"));
+        QTRY_VERIFY(t.f.Frame1.enabled());
+        press(t.back(3));
+        QVERIFY(t.f.btnsuperior(3).visible());
+        QTRY_COMPARE(t.answers.asked.size(), std::size_t{1});
+        press(control(t, "btnsalir"));
+        QCOMPARE(t.answers.asked.size(), std::size_t{1});
+        QTRY_COMPARE(t.answers.asked.size(), std::size_t{2});
+        QCOMPARE(q(t.answers.asked[1].title), QStringLiteral("CONFIRMAR"));
     }
 
+    // The result box: an alert as wide as its title needs, beside the cards it
+    // judges, with text-only buttons; the card turned just before it is told.
+    void a_result_box_leaves_the_turned_cards_in_view()
+    {
+        window::Frmprincipal w;
+        w.runtime().random().fix_seed(3);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        game::Form& f = w.form();
+        game::btniniciar_Click(f);
+        // The two cells under the window's centre, where a box would stand.
+        QWidget* board = w.findChild<QWidget*>(QStringLiteral("Frame1"));
+        int i = 0;
+        for (int cell = 1; cell < game::cells; ++cell) {
+            auto distance = [&](int c) {
+                const QPoint d = f.btnsuperior(static_cast<std::int16_t>(c)).widget()->geometry().center() -
+                                 board->mapFrom(&w, w.rect().center());
+                return d.manhattanLength();
+            };
+            if (distance(cell) < distance(i))
+                i = cell;
+        }
+        const int k = i % 10 < 9 ? i + 1 : i - 1;
+        QVERIFY(f.btnsuperior(static_cast<std::int16_t>(k)).tag() != f.btnsuperior(static_cast<std::int16_t>(i)).tag());
+        f.btnsuperior(static_cast<std::int16_t>(i)).widget()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        f.btnsuperior(static_cast<std::int16_t>(k)).widget()->setFocus();
+
+        QRect box_frame;
+        QString role_and_title, told;
+        int title_room = 0;
+        bool text_only = true;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QAccessibleInterface* alert = iface(box);
+            role_and_title = QString::number(alert->role()) + alert->text(QAccessible::Name);
+            box_frame = box->frameGeometry();
+            QFont bold = box->font();
+            bold.setBold(true);
+            title_room = box->width() - QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+            for (QAbstractButton* button : box->buttons())
+                text_only = text_only && button->icon().isNull();
+            told = w.findChild<tk::qt::Announcer*>()->accessibleName();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(role_and_title, QString::number(QAccessible::AlertMessage) + QStringLiteral("RESULTADO"));
+        QVERIFY2(title_room >= 100, qPrintable(QString::number(title_room)));
+        QVERIFY(text_only);
+        QCOMPARE(told, QString::fromUtf16(card_names[f.btnimagen(static_cast<std::int16_t>(k)).picture().number() - 1]));
+        for (int cell : {i, k}) {
+            QWidget* face = f.btnimagen(static_cast<std::int16_t>(cell)).widget();
+            QVERIFY(!box_frame.intersects(QRect(face->mapToGlobal(QPoint()), face->size())));
+        }
+        QCOMPARE(q(f.txtfallados.text()), QStringLiteral("1"));
+    }
+
+    void arrows_move_along_rows_and_columns_of_the_board()
+    {
+        Player t;
+        t.command(Qt::Key_I, true);
+        QCOMPARE(cell_with_focus(), 0);  // the keyboard is on the board after a deal
+        const std::pair<Qt::Key, int> walk[] = {
+            {Qt::Key_Right, 1}, {Qt::Key_Down, 11}, {Qt::Key_Left, 10}, {Qt::Key_Up, 0}, {Qt::Key_Up, 0}, {Qt::Key_Left, 0}};
+        for (auto [key, cell] : walk) {
+            t.key(key);
+            QCOMPARE(cell_with_focus(), cell);
+        }
+        // Cells off the board are skipped; a turned card is a stop, on its face.
+        for (std::int16_t gone : {1, 2}) {
+            t.f.btnsuperior(gone).set_visible(false);
+            t.f.btnimagen(gone).set_visible(false);
+        }
+        t.f.btnsuperior(3).set_visible(false);
+        t.key(Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), t.face(3));
+        t.key(Qt::Key_Right);
+        QCOMPARE(cell_with_focus(), 4);
+        t.key(Qt::Key_Down);
+        QCOMPARE(cell_with_focus(), 14);
+    }
+
+    // A whole game by keyboard alone, hearing what a sighted player sees.
     void a_whole_game_by_keyboard_alone()
     {
-        TestWindow t;
-        t.w.show();
-        t.w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&t.w));
-        QTest::keyClick(&t.w, Qt::Key_I, Qt::AltModifier);
-        QTRY_VERIFY(t.f.Frame1.enabled());
-        // Tab to a card, Space to turn it.
+        Player t;
+        t.command(Qt::Key_I, true);
+        // From Salir, Tab reaches the first card over the counters and clock.
+        control(t, "btnsalir")->setFocus();
+        int presses = 0;
+        for (; presses < 10 && cell_with_focus() != 0; ++presses)
+            t.key(Qt::Key_Tab);
+        QCOMPARE(presses, 4);
+
+        // Pause and continue by Alt+T: the keyboard goes to the button, and
+        // its new caption is told where the focus already was.
+        t.command(Qt::Key_T, false);
+        QCOMPARE(QApplication::focusWidget(), control(t, "btndetener"));
+        t.command(Qt::Key_T, true);
+        QCOMPARE(announced(t), QStringLiteral("Detener"));
+
+        // A miss: the turned card keeps the keyboard, which stays on the cell.
+        t.back(0)->setFocus();
+        t.key(Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), t.face(0));
+        const int stranger = t.partner(0) == 1 ? 2 : 1;
+        t.key(Qt::Key_Right);
+        while (cell_with_focus() != stranger)
+            t.key(Qt::Key_Right);
+        t.key(Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), t.back(stranger));
+        QCOMPARE(announced(t), QStringLiteral("Fallados 1"));
+
+        // Every pair by Tab and Space; a found pair passes the keyboard on.
         auto turn = [&](int cell) {
             for (int k = 0; k < 300 && QApplication::focusWidget() != t.back(cell); ++k)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                t.key(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), t.back(cell));
-            QTest::keyClick(t.back(cell), Qt::Key_Space);
+            t.key(Qt::Key_Space);
         };
         for (int pair = 0; pair < 30; ++pair) {
             int i = 0;
-            while (t.back(i)->isHidden())
+            while (!t.f.btnsuperior(static_cast<std::int16_t>(i)).visible())
                 ++i;
             turn(i);
             turn(t.partner(i));
             if (QTest::currentTestFailed())
                 return;
+            QCOMPARE(announced(t), QStringLiteral("Acertados %1").arg(pair + 1));
+            if (pair < 29)
+                QVERIFY(t.f.btnsuperior(static_cast<std::int16_t>(cell_with_focus())).visible());
         }
-        QCOMPARE(q(t.f.txtacertados.text()), QStringLiteral("30"));
-        QVERIFY(t.f.btniniciar.enabled() && !t.f.btndetener.enabled());
+        QCOMPARE(t.state(), QStringLiteral("finished"));
+        QCOMPARE(QApplication::focusWidget(), control(t, "btniniciar"));
     }
 };
 

@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
 class TestWindow_ : public QObject {
     Q_OBJECT
@@ -176,11 +175,41 @@ private slots:
         }
         // A command button's picture stands above its caption, inside its bevel.
         for (const char* name : {"btniniciar", "btndetener", "btnsalir"}) {
-            auto* button = static_cast<QToolButton*>(control(t, name));
+            auto* button = static_cast<QAbstractButton*>(control(t, name));
             const QFontMetrics metrics(button->font());
             QVERIFY(32 + metrics.height() + 4 <= button->height());
             for (const char* caption : {"Iniciar", "Detener", "Continuar", "Salir"})
                 QVERIFY2(metrics.horizontalAdvance(QLatin1String(caption)) + 4 <= button->width(), caption);
+        }
+    }
+
+    // On the rendered window, a frame's borders (rows of one colour across
+    // it) pass clear of every control in it, the caption's included.
+    void frame_borders_pass_clear_of_their_controls()
+    {
+        TestWindow t;
+        t.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+        const QImage shot = t.w.grab().toImage();
+        const QRgb background = t.w.palette().color(QPalette::Window).rgb();
+        for (const char* name : {"Frame2", "Frame3"}) {
+            const QRect frame = control(t, name)->geometry();
+            int borders = 0;
+            for (int y = frame.top(); y <= frame.bottom(); ++y) {
+                // The right half, away from the caption.
+                const QRgb colour = shot.pixel(frame.center().x(), y);
+                int same = 0;
+                for (int x = frame.center().x(); x < frame.right() - 4; ++x)
+                    same += shot.pixel(x, y) == colour;
+                if (colour == background || same < (frame.right() - 4 - frame.center().x()) * 9 / 10)
+                    continue;
+                ++borders;
+                for (QWidget* child : control(t, name)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    const QRect r = child->geometry().translated(frame.topLeft());
+                    QVERIFY2(y < r.top() || y > r.bottom(), qPrintable(QStringLiteral("%1 at y %2").arg(child->objectName()).arg(y)));
+                }
+            }
+            QVERIFY(borders >= 2);  // top and bottom
         }
     }
 

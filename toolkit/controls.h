@@ -88,6 +88,7 @@ public:
     explicit TextBox(QPlainTextEdit* widget = nullptr) : w_(widget) {}
     Text text() const;
     void set_text(const Text& text);
+    QPlainTextEdit* widget() const { return w_; }
 
 private:
     QPlainTextEdit* checked() const;

@@ -3,22 +3,23 @@
 
 #include "game/handlers.h"
 #include "toolkit/qt/access.h"
-#include "toolkit/qt/cardbutton.h"
+#include "toolkit/qt/card.h"
+#include "toolkit/qt/framebox.h"
 #include "toolkit/qt/imagestore.h"
+#include "toolkit/qt/picturebutton.h"
 #include "toolkit/qt/pixels.h"
 #include "toolkit/qt/properties.h"
+#include "toolkit/qt/spanish.h"
 #include "toolkit/qt/twips.h"
 #include "window/layout.h"
 #include "window/module1.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSessionManager>
 #include <QTimer>
-#include <QToolButton>
 
 #include <map>
 #include <set>
@@ -86,7 +87,7 @@ QWidget* make_control(const ControlSpec& spec, QWidget* container)
     const QString caption = qstring(spec.caption);
     switch (spec.type) {
     case ControlType::Frame:
-        return new QGroupBox(caption, container);
+        return new tk::qt::FrameBox(caption, container);
     case ControlType::Label: {
         auto* label = new QLabel(caption, container);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -109,21 +110,17 @@ QWidget* make_control(const ControlSpec& spec, QWidget* container)
     }
     case ControlType::CommandButton:
         if (spec.picture) {
-            // A graphical command button: its picture above its caption.
-            auto* button = new QToolButton(container);
-            button->setText(caption);
+            auto* button = new tk::qt::PictureButton(caption, container);
             button->setIcon(two_size_icon(spec.picture));
             button->setIconSize(QSize(32, 32));
-            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            button->setFocusPolicy(Qt::StrongFocus);
             return button;
         }
         if (spec.graphical) {
-            auto* face = new QPushButton(caption, container);
+            auto* face = new tk::qt::CardFace(container);
             face->setIconSize(QSize(32, 32));
             return face;
         }
-        return new tk::qt::CardButton(container);
+        return new tk::qt::CardBack(container);
     case ControlType::Timer:
     case ControlType::ImageList:
         return nullptr;
@@ -135,6 +132,8 @@ QWidget* make_control(const ControlSpec& spec, QWidget* container)
 
 Frmprincipal::Frmprincipal()
 {
+    tk::qt::install_accessibility();
+    tk::qt::install_spanish_texts();
     build();
     connect_events();
 }
@@ -196,8 +195,10 @@ void Frmprincipal::build()
             containers[spec.name] = widget;
         if (spec.colour != default_colour)
             coloured.insert(widget);
-        if (spec.index >= 0)
-            (spec.graphical ? face_widgets_ : back_widgets_)[spec.index] = static_cast<QAbstractButton*>(widget);
+        if (spec.index >= 0 && spec.graphical)
+            face_widgets_.at(static_cast<std::size_t>(spec.index)) = static_cast<tk::qt::CardFace*>(widget);
+        else if (spec.index >= 0)
+            back_widgets_.at(static_cast<std::size_t>(spec.index)) = static_cast<tk::qt::CardBack*>(widget);
         stacked.push_back(widget);
         if (spec.tab_index >= 0) {
             widget->setProperty(tk::qt::tab_index_property, int{spec.tab_index});
@@ -214,6 +215,10 @@ void Frmprincipal::build()
     std::sort(tab_order.begin(), tab_order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t k = 1; k < tab_order.size(); ++k)
         setTabOrder(tab_order[k - 1].second, tab_order[k].second);
+
+    for (std::size_t i = 0; i < back_widgets_.size(); ++i)
+        back_widgets_[i]->cover(face_widgets_[i]);
+    announcer_ = new tk::qt::Announcer(this);
 
     bind_form();
     control<QWidget>("btniniciar")->setFocus();
@@ -235,9 +240,9 @@ void Frmprincipal::bind_form()
     form_.txtacertados = tk::TextBox(control<QPlainTextEdit>("txtacertados"));
     form_.txtfallados = tk::TextBox(control<QPlainTextEdit>("txtfallados"));
     form_.txttiempo = tk::TextBox(control<QPlainTextEdit>("txttiempo"));
-    for (QAbstractButton* face : face_widgets_)
+    for (tk::qt::CardFace* face : face_widgets_)
         form_.btnimagen.add(tk::Button(face));
-    for (QAbstractButton* back : back_widgets_)
+    for (tk::qt::CardBack* back : back_widgets_)
         form_.btnsuperior.add(tk::Button(back));
 }
 
@@ -253,19 +258,28 @@ Widget* Frmprincipal::control(const char* name) const
 
 void Frmprincipal::connect_events()
 {
-    auto on_click = [this](const tk::Button& control, void (*handler)(game::Form&)) {
-        QObject::connect(control.widget(), &QAbstractButton::clicked, this,
-                         [this, handler] { runtime_.dispatch([&] { handler(form_); }); });
+    // A click reaches the game only from a control that can take one:
+    // shown, enabled, and with no message box open. An assistive press
+    // clicks a moment after it returns, when that may no longer hold.
+    auto on_click = [this](QAbstractButton* control, Command command, auto handler) {
+        QObject::connect(control, &QAbstractButton::clicked, this, [this, control, command, handler] {
+            if (!control->isVisible() || !control->isEnabled() || QApplication::activeModalWidget())
+                return;
+            const Seen before = seen();
+            if (command == Command::Start && focusWidget())
+                focusWidget()->clearFocus();  // placed on the board afterwards, without a stop on the way
+            runtime_.dispatch(handler);
+            guide(command, before);
+        });
     };
-    on_click(form_.btniniciar, game::btniniciar_Click);
-    on_click(form_.btndetener, game::btndetener_Click);
-    on_click(form_.btnsalir, game::btnsalir_Click);
+    on_click(form_.btniniciar.widget(), Command::Start, [this] { game::btniniciar_Click(form_); });
+    on_click(form_.btndetener.widget(), Command::PauseContinue, [this] { game::btndetener_Click(form_); });
+    on_click(form_.btnsalir.widget(), Command::Exit, [this] { game::btnsalir_Click(form_); });
 
-    for (QAbstractButton* back : back_widgets_) {
+    for (tk::qt::CardBack* back : back_widgets_) {
         const auto index = static_cast<std::int16_t>(back->property(tk::qt::index_property).toInt());
-        QObject::connect(back, &QAbstractButton::clicked, this,
-                         [this, index] { runtime_.dispatch([&] { game::btnsuperior_Click(form_, index); }); });
-        static_cast<tk::qt::CardButton*>(back)->on_mouse_move([this, index](std::int16_t button, std::int16_t shift, float x, float y) {
+        on_click(back, Command::Pick, [this, index] { game::btnsuperior_Click(form_, index); });
+        back->on_mouse_move([this, index](std::int16_t button, std::int16_t shift, float x, float y) {
             runtime_.dispatch([&] { game::btnsuperior_MouseMove(form_, index, button, shift, x, y); });
         });
     }
@@ -284,6 +298,53 @@ void Frmprincipal::connect_events()
 #endif
 }
 
+Frmprincipal::Seen Frmprincipal::seen() const
+{
+    return {QString::fromStdU16String(form_.txtacertados.text()), QString::fromStdU16String(form_.txtfallados.text()),
+            form_.btndetener.enabled()};
+}
+
+// After a command, the keyboard goes where play goes on, and a screen reader
+// hears what changed that the focus does not show.
+void Frmprincipal::guide(Command command, const Seen& before)
+{
+    if (runtime_.ended())
+        return;
+    auto say = [this](const tk::TextBox& box, const QString& value) {
+        announcer_->say(box.widget()->accessibleName() + QLatin1Char(' ') + value);
+    };
+    switch (command) {
+    case Command::Start:
+        for (tk::qt::CardBack* back : back_widgets_) {
+            if (back->isVisibleTo(this) && back->isEnabled()) {
+                back->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+        break;
+    case Command::PauseContinue: {
+        QAbstractButton* button = form_.btndetener.widget();
+        if (focusWidget() == button)
+            announcer_->say(button->text().remove(QLatin1Char('&')));
+        else if (button->isEnabled())
+            button->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+    case Command::Pick: {
+        const Seen after = seen();
+        if (after.hits != before.hits)
+            say(form_.txtacertados, after.hits);
+        else if (after.misses != before.misses)
+            say(form_.txtfallados, after.misses);
+        if (before.pause_enabled && !after.pause_enabled)  // that was the last pair
+            form_.btniniciar.widget()->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+    case Command::Exit:
+        break;
+    }
+}
+
 bool Frmprincipal::session_ending()
 {
     close();
@@ -294,6 +355,13 @@ void Frmprincipal::load()
 {
     // Form_Load: centre the window before it is first shown.
     runtime_.dispatch([this] { centrar_formulario(form_.me); });
+}
+
+void Frmprincipal::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The focus is drawn from the start, not only once Tab was pressed.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void Frmprincipal::closeEvent(QCloseEvent* event)

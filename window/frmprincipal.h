@@ -9,7 +9,11 @@
 
 #include <array>
 
-class QAbstractButton;
+namespace tk::qt {
+class Announcer;
+class CardBack;
+class CardFace;
+}  // namespace tk::qt
 
 namespace window {
 
@@ -29,16 +33,27 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    enum class Command { Start, PauseContinue, Exit, Pick };
+    // What a player sees of the score and the game's course.
+    struct Seen {
+        QString hits, misses;
+        bool pause_enabled;
+    };
+
     void build();
     void bind_form();
     void connect_events();
     template <class Widget>
     Widget* control(const char* name) const;
+    Seen seen() const;
+    void guide(Command command, const Seen& before);
 
-    std::array<QAbstractButton*, 60> face_widgets_{};
-    std::array<QAbstractButton*, 60> back_widgets_{};
+    std::array<tk::qt::CardFace*, 60> face_widgets_{};
+    std::array<tk::qt::CardBack*, 60> back_widgets_{};
+    tk::qt::Announcer* announcer_ = nullptr;
     tk::Runtime runtime_{this};
     game::Form form_{runtime_};
 };

@@ -1,15 +1,128 @@
-// Accessible names that follow what a control shows.
+// Accessible names, interfaces and announcements.
 #include "toolkit/qt/access.h"
 
+#include "toolkit/qt/card.h"
+
+#include <QAccessibleWidget>
+#include <QGroupBox>
 #include <QLabel>
 
 namespace tk::qt {
+
+namespace {
+
+// A face whose back covers it is no object at all: its events go nowhere,
+// and its picture is named only while it can be seen.
+class FaceAccessible : public QAccessibleWidget {
+public:
+    explicit FaceAccessible(CardFace* face) : QAccessibleWidget(face, QAccessible::Button) {}
+
+    bool isValid() const override { return QAccessibleWidget::isValid() && face()->offered(); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return face()->offered() ? face()->picture_name() : QString();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+
+    // Returns at once; the click follows, as for any push button.
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction())
+            QAccessibleWidget::doAction(action);
+        else if (face()->isEnabled())
+            face()->animateClick();
+    }
+
+private:
+    CardFace* face() const { return static_cast<CardFace*>(widget()); }
+};
+
+// A frame, named by its caption, whose children are the controls in it
+// that a player can see.
+class FrameAccessible : public QAccessibleWidget {
+public:
+    explicit FrameAccessible(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<QGroupBox*>(widget())->title().remove(QLatin1Char('&'));
+        return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return static_cast<int>(children().size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> list = children();
+        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index]) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? static_cast<int>(children().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget*> children() const
+    {
+        QList<QWidget*> list;
+        for (QObject* object : widget()->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (!child || child->isWindow())
+                continue;
+            if (auto* face = dynamic_cast<CardFace*>(child); face && !face->offered())
+                continue;
+            list.append(child);
+        }
+        return list;
+    }
+};
+
+QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
+{
+    if (auto* face = dynamic_cast<CardFace*>(object))
+        return new FaceAccessible(face);
+    if (auto* frame = qobject_cast<QGroupBox*>(object))
+        return new FrameAccessible(frame);
+    if (auto* announcer = dynamic_cast<Announcer*>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
+    return nullptr;
+}
+
+}  // namespace
 
 void name_as_shown(QLabel* label)
 {
     // With no name of its own an empty label would be read out as its
     // frame's title; a blank name reads as the nothing that is shown.
     label->setAccessibleName(label->text().isEmpty() ? QStringLiteral(" ") : label->text());
+}
+
+void install_accessibility()
+{
+    static const bool installed = (QAccessible::installFactory(toolkit_interfaces), true);
+    (void)installed;
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(0, 0);
+    hide();
+}
+
+void Announcer::say(const QString& text)
+{
+    // A notification is read out as it appears.
+    hide();
+    setAccessibleName(text);
+    show();
 }
 
 }  // namespace tk::qt

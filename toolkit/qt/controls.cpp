@@ -2,6 +2,7 @@
 #include "toolkit/controls.h"
 
 #include "toolkit/qt/access.h"
+#include "toolkit/qt/card.h"
 #include "toolkit/qt/frameextents.h"
 #include "toolkit/qt/imagestore.h"
 #include "toolkit/qt/properties.h"
@@ -56,7 +57,15 @@ constexpr const char* picture_store_property = "tk_picture_store";
 // ---------------------------------------------------------------- Button
 
 QAbstractButton* Button::checked() const { return require(w_); }
-bool Button::visible() const { return !checked()->isHidden(); }
+bool Button::visible() const
+{
+    // A face's own flag: its widget shows only while its back is hidden.
+    const QAbstractButton* button = checked();
+    if (const auto* face = dynamic_cast<const qt::CardFace*>(button))
+        return face->shown();
+    return !button->isHidden();
+}
+
 void Button::set_visible(bool on) { checked()->setVisible(on); }
 bool Button::enabled() const { return own_enabled(checked()); }
 void Button::set_enabled(bool on) { checked()->setEnabled(on); }
@@ -82,9 +91,11 @@ Picture Button::picture() const
 void Button::set_picture(const Picture& picture)
 {
     QAbstractButton* button = checked();
-    button->setIcon(picture.empty() ? QIcon() : picture.store()->icon(picture.number()));
-    // A screen reader names a face by what it shows.
-    button->setAccessibleName(picture.empty() ? QString() : picture.store()->name(picture.number()));
+    const QIcon icon = picture.empty() ? QIcon() : picture.store()->icon(picture.number());
+    if (auto* face = dynamic_cast<qt::CardFace*>(button))
+        face->set_picture(icon, picture.empty() ? QString() : picture.store()->name(picture.number()));
+    else
+        button->setIcon(icon);
     button->setProperty(picture_store_property, QVariant::fromValue(reinterpret_cast<quintptr>(picture.store())));
     button->setProperty(picture_property, int{picture.number()});
 }

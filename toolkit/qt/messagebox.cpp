@@ -1,10 +1,20 @@
-// A modal QMessageBox for a message-box style, with Spanish buttons.
+// A modal QMessageBox for a message-box style, with Spanish buttons that
+// carry text only, wide enough for its title, and placed where it hides no
+// turned card of its owner.
 #include "toolkit/qt/messagebox.h"
 
+#include "toolkit/qt/access.h"
+#include "toolkit/qt/card.h"
 #include "toolkit/runtime.h"
 
-#include <QPushButton>
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <limits>
 
 namespace tk::qt {
 
@@ -21,23 +31,99 @@ QMessageBox::Icon icon_for(std::int16_t style)
     }
 }
 
+// Room a title needs beside a title bar's icon and buttons: window
+// managers set their own fonts, so the caption is measured in bold.
+int title_width(const QString& title)
+{
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 5 * (metrics.height() + 8);
+}
+
+class Box : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);  // sizes the box and centres it on its owner
+        place();
+    }
+
+private:
+    // The nearest place to the centre, on the screen, where the box with
+    // its frame covers no face that is turned up.
+    void place()
+    {
+        QWidget* owner = parentWidget();
+        if (!owner)
+            return;
+        QList<QRect> turned;
+        for (const QPushButton* button : owner->findChildren<QPushButton*>())
+            if (const auto* face = dynamic_cast<const CardFace*>(button); face && face->offered() && face->isVisible())
+                turned << QRect(face->mapToGlobal(QPoint()), face->size()).adjusted(-2, -2, 2, 2);
+        // Not mapped yet, the box has no frame to measure: the window
+        // manager gives it one like its owner's.
+        const QRect owner_inner = owner->geometry(), owner_outer = owner->frameGeometry();
+        const QMargins frame(owner_inner.left() - owner_outer.left(), owner_inner.top() - owner_outer.top(),
+                             owner_outer.right() - owner_inner.right(), owner_outer.bottom() - owner_inner.bottom());
+        const QRect outer = geometry().marginsAdded(frame);
+        auto clear = [&](const QRect& r) {
+            return std::none_of(turned.begin(), turned.end(), [&](const QRect& t) { return t.intersects(r); });
+        };
+        if (clear(outer))
+            return;
+        const QRect screen = owner->screen()->availableGeometry();
+        QPoint best;
+        qint64 best_distance = std::numeric_limits<qint64>::max();
+        for (int y = screen.top(); y + outer.height() <= screen.bottom() + 1; y += 4) {
+            for (int x = screen.left(); x + outer.width() <= screen.right() + 1; x += 4) {
+                const QRect r(QPoint(x, y), outer.size());
+                const QPoint d = r.center() - outer.center();
+                const qint64 distance = qint64{d.x()} * d.x() + qint64{d.y()} * d.y();
+                if (distance < best_distance && clear(r))
+                    best = r.topLeft(), best_distance = distance;
+            }
+        }
+        if (best_distance != std::numeric_limits<qint64>::max())
+            move(best + QPoint(frame.left(), frame.top()));
+    }
+};
+
 }  // namespace
 
 std::int16_t show_message_box(QWidget* owner, const Text& prompt, std::int16_t style, const Text& title)
 {
-    QMessageBox box(icon_for(style), QString::fromStdU16String(title), QString::fromStdU16String(prompt),
-                    QMessageBox::NoButton, owner);
+    // A box that takes the keyboard from a card turned just now would keep
+    // a screen reader from telling its picture: it is told first.
+    if (owner) {
+        auto* face = qobject_cast<CardFace*>(owner->focusWidget());
+        auto* announcer = owner->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
+        if (face && face->just_turned() && announcer)
+            announcer->say(face->picture_name());
+    }
+    const QString caption = QString::fromStdU16String(title);
+    Box box(icon_for(style), caption, QString::fromStdU16String(prompt), QMessageBox::NoButton, owner);
     box.setWindowModality(Qt::ApplicationModal);
+    auto add = [&box](QMessageBox::StandardButton which, const char16_t* text) {
+        QPushButton* button = box.addButton(which);
+        button->setText(QString::fromUtf16(text));
+        button->setIcon(QIcon());
+        return button;
+    };
     QPushButton* first;
     if ((style & 0x0F) == MB_YESNO) {
-        first = box.addButton(QMessageBox::Yes);
-        first->setText(QStringLiteral("&Sí"));
-        box.addButton(QMessageBox::No)->setText(QStringLiteral("&No"));
+        first = add(QMessageBox::Yes, u"&Sí");
+        add(QMessageBox::No, u"&No");
     } else {
-        first = box.addButton(QMessageBox::Ok);
-        first->setText(QStringLiteral("Aceptar"));
+        first = add(QMessageBox::Ok, u"Aceptar");
     }
     box.setDefaultButton(first);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(title_width(caption), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes: return IDYES;

@@ -1,0 +1,20 @@
+// A frame drawn in the classic way: an etched border whose top edge runs
+// through the middle of the caption's height, broken by the caption.
+#pragma once
+
+#include <QGroupBox>
+
+namespace tk::qt {
+
+class FrameBox : public QGroupBox {
+public:
+    FrameBox(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+    // The caption's place; the border's top edge crosses its middle.
+    QRect caption_rect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace tk::qt
