@@ -300,8 +300,8 @@ void Frmprincipal::connect_events()
 
 Frmprincipal::Seen Frmprincipal::seen() const
 {
-    return {QString::fromStdU16String(form_.txtacertados.text()), QString::fromStdU16String(form_.txtfallados.text()),
-            form_.btndetener.enabled()};
+    return {form_.txtacertados.widget()->toPlainText(), form_.txtfallados.widget()->toPlainText(),
+            form_.btndetener.widget()->isEnabled()};
 }
 
 // After a command, the keyboard goes where play goes on, and a screen reader

@@ -11,13 +11,11 @@ namespace tk::qt {
 
 namespace {
 
-// A face whose back covers it is no object at all: its events go nowhere,
-// and its picture is named only while it can be seen.
+// A face is named by its picture only while it can be seen; covered, it is
+// in no frame's list of children and raises no events (see CardFace).
 class FaceAccessible : public QAccessibleWidget {
 public:
     explicit FaceAccessible(CardFace* face) : QAccessibleWidget(face, QAccessible::Button) {}
-
-    bool isValid() const override { return QAccessibleWidget::isValid() && face()->offered(); }
 
     QString text(QAccessible::Text t) const override
     {

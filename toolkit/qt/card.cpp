@@ -138,6 +138,16 @@ void CardFace::set_picture(const QIcon& icon, const QString& name)
     picture_name_ = name;
 }
 
+void CardFace::changeEvent(QEvent* event)
+{
+    // Hidden under its back, a face has nothing to redraw, and telling
+    // assistive technology of it would only double the events that the
+    // board raises when it is enabled or disabled.
+    if (event->type() == QEvent::EnabledChange && !offered_)
+        return;
+    QPushButton::changeEvent(event);
+}
+
 void CardFace::keyPressEvent(QKeyEvent* event)
 {
     if (!arrow_to_neighbour(this, event->key()))

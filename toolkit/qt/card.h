@@ -39,6 +39,7 @@ public:
     bool just_turned() const { return just_turned_; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
