@@ -1,5 +1,5 @@
 // Frame extents: from the shown window, or asked of the X11 window manager
-// before the first show (_NET_REQUEST_FRAME_EXTENTS).
+// before the first show (_NET_REQUEST_FRAME_EXTENTS) where the build has xcb.
 #include "toolkit/qt/frameextents.h"
 
 #include <QGuiApplication>
@@ -7,7 +7,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#if QT_CONFIG(xcb)
+#if defined(DUPLIMO_X11) && QT_CONFIG(xcb)
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
@@ -23,7 +23,7 @@ namespace tk::qt {
 
 namespace {
 
-#if QT_CONFIG(xcb)
+#if defined(DUPLIMO_X11) && QT_CONFIG(xcb)
 
 struct FreeReply {
     void operator()(void* reply) const { std::free(reply); }
