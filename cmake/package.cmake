@@ -54,6 +54,6 @@ if(DUPLIMO_PACKAGE_TEST)
         COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake -B ${CMAKE_BINARY_DIR}/package)
     add_test(NAME package_contents
         COMMAND ${PROJECT_SOURCE_DIR}/tests/check_package.sh ${CMAKE_BINARY_DIR}/package ${PROJECT_VERSION} ${DUPLIMO_APP_ID})
-    set_tests_properties(package_build PROPERTIES FIXTURES_SETUP package)
-    set_tests_properties(package_contents PROPERTIES FIXTURES_REQUIRED package)
+    set_tests_properties(package_build PROPERTIES FIXTURES_SETUP package LABELS package)
+    set_tests_properties(package_contents PROPERTIES FIXTURES_REQUIRED package LABELS package)
 endif()
