@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Sets up what is missing on Debian 12, builds, then plays or tests.
-#   ./go play   build and start the game
-#   ./go test   build and run every test
+#   ./go play      build and start the game
+#   ./go test      build and run every test
+#   ./go package   build the Debian package
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev fonts-liberation appstream desktop-file-utils)
+packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev qt6-wayland libxcb1-dev fonts-liberation
+          appstream desktop-file-utils xvfb openbox weston dpkg-dev file lintian)
 
 install_missing() {
     local missing=()
@@ -39,7 +41,9 @@ play)
     ;;
 test)
     install_missing
-    build build all -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # The suite offscreen, the window and gameplay tests on Xvfb with openbox
+    # and on headless weston, and the Debian package with its checks.
+    build build all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_DISPLAY_TESTS=ON -DDUPLIMO_PACKAGE_TEST=ON
     ctest --test-dir build --output-on-failure -j2
     # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer
     # and LeakSanitizer, with a shorter soak.
@@ -48,9 +52,27 @@ test)
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
         ctest --test-dir build-sanitize --output-on-failure -j2
+    # The game as built where there is no X11: pkg-config finds no xcb, and
+    # the program neither includes an xcb header nor links an X11 library.
+    nowhere=$(mktemp -d)
+    PKG_CONFIG_LIBDIR=$nowhere PKG_CONFIG_PATH='' build build-nox11 duplimo -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    rmdir "$nowhere"
+    if ninja -C build-nox11 -t deps | grep -E '/(xcb|X11)/' || readelf -d build-nox11/duplimo | grep -E 'NEEDED.*lib(xcb|X11)'; then
+        echo "The build without X11 uses X11." >&2
+        exit 1
+    fi
+    # Everything again with Clang, its warnings as errors, and the suite but the soak.
+    build build-clang all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+    ctest --test-dir build-clang --output-on-failure -j2 -E soak
+    ;;
+package)
+    install_missing
+    build build-release duplimo -DCMAKE_BUILD_TYPE=Release
+    cmake --build build-release --target documentation
+    cpack --config build-release/CPackConfig.cmake -B build-release
     ;;
 *)
-    echo "usage: $0 play|test" >&2
+    echo "usage: $0 play|test|package" >&2
     exit 2
     ;;
 esac

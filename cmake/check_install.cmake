@@ -24,7 +24,7 @@ endforeach()
 # The installed names must agree with what the desktop file and the
 # metainfo refer to.
 file(STRINGS ${desktop} lines)
-foreach(expected "Exec=duplimo" "Icon=${APP_ID}")
+foreach(expected "Exec=${binary}" "Icon=${APP_ID}")
     if(NOT expected IN_LIST lines)
         message(FATAL_ERROR "${desktop} lacks ${expected}")
     endif()

@@ -1,22 +1,29 @@
-# Hardened code generation and linking for every target.
+# Hardened code generation and linking, where the compiler and the binary
+# format support it: GCC and Clang, ELF.
 option(DUPLIMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
 # Position-independent executables: -fPIE/-fPIC when compiling, -pie when linking.
 include(CheckPIESupported)
 check_pie_supported(OUTPUT_VARIABLE pie_output LANGUAGES CXX)
-if(NOT CMAKE_CXX_LINK_PIE_SUPPORTED)
+if(NOT CMAKE_CXX_LINK_PIE_SUPPORTED AND NOT WIN32)
     message(WARNING "The linker cannot make position-independent executables:\n${pie_output}")
 endif()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
-add_compile_options(-fstack-protector-strong)
-add_link_options(-Wl,-z,relro,-z,now -Wl,-z,noexecstack)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    add_compile_options(-fstack-protector-strong)
+    if(DUPLIMO_SANITIZE)
+        set(sanitize_flags -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+        add_compile_options(${sanitize_flags})
+        add_link_options(${sanitize_flags})
+    else()
+        # Checked libc calls need optimisation, so not in Debug builds.
+        add_compile_options($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>)
+    endif()
+elseif(DUPLIMO_SANITIZE)
+    message(FATAL_ERROR "DUPLIMO_SANITIZE needs GCC or Clang")
+endif()
 
-if(DUPLIMO_SANITIZE)
-    set(sanitize_flags -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
-    add_compile_options(${sanitize_flags})
-    add_link_options(${sanitize_flags})
-else()
-    # Checked libc calls need optimisation, so not in Debug builds.
-    add_compile_options($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>)
+if(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
+    add_link_options(-Wl,-z,relro,-z,now -Wl,-z,noexecstack)
 endif()

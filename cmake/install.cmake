@@ -9,10 +9,17 @@ set(duplimo_pictures ${PROJECT_SOURCE_DIR}/window/pictures)
 # No $ORIGIN run path: only libraries found outside the system directories
 # at link time are searched for at run time.
 set_target_properties(duplimo PROPERTIES INSTALL_RPATH "" INSTALL_RPATH_USE_LINK_PATH ON)
-install(TARGETS duplimo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${duplimo_data}/duplimo.desktop
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
-    RENAME ${DUPLIMO_APP_ID}.desktop)
+# On Linux a game goes where Debian keeps games (/usr/games, /usr/local/games).
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    set(DUPLIMO_INSTALL_BINDIR games)
+else()
+    set(DUPLIMO_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR})
+endif()
+install(TARGETS duplimo RUNTIME DESTINATION ${DUPLIMO_INSTALL_BINDIR})
+# The menu entry names the binary by its installed path, since the games
+# directory is not in every PATH (root's, for one).
+configure_file(${CMAKE_CURRENT_LIST_DIR}/install_desktop_entry.cmake.in install_desktop_entry.cmake @ONLY)
+install(SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/install_desktop_entry.cmake)
 install(FILES ${duplimo_data}/${DUPLIMO_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32)
@@ -27,7 +34,7 @@ add_test(NAME install_tree
         -DCONFIG=$<CONFIG>
         -DPREFIX=${CMAKE_BINARY_DIR}/install-test
         -DAPP_ID=${DUPLIMO_APP_ID}
-        -DBINDIR=${CMAKE_INSTALL_BINDIR}
+        -DBINDIR=${DUPLIMO_INSTALL_BINDIR}
         -DDATADIR=${CMAKE_INSTALL_DATADIR}
         -P ${CMAKE_CURRENT_LIST_DIR}/check_install.cmake)
 

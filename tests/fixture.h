@@ -6,7 +6,9 @@
 #include "window/frmprincipal.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QString>
+#include <QTest>
 
 #include <deque>
 #include <vector>
@@ -29,6 +31,23 @@ struct Answers {
         });
     }
 };
+
+// Shows a window and waits until it is the active one. On Wayland only the
+// compositor activates windows, and headless weston has no seat to give one
+// the keyboard: there the window is made active as a desktop's compositor
+// makes a window it maps.
+inline bool show_active(QWidget& window)
+{
+    window.show();
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        if (!QTest::qWaitForWindowExposed(&window))
+            return false;
+        QApplication::setActiveWindow(&window);
+        return QApplication::activeWindow() == &window;
+    }
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
 
 inline QString q(const tk::Text& text)
 {

@@ -231,8 +231,7 @@ private slots:
     void idle_state_after_building()
     {
         TestWindow t;
-        t.w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+        QVERIFY(show_active(t.w));
         QVERIFY(!t.f.Frame1.enabled());
         QVERIFY(t.f.btniniciar.enabled());
         QVERIFY(t.f.btnsalir.enabled());

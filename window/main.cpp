@@ -18,9 +18,15 @@ void startup_messages(QtMsgType type, const QMessageLogContext&, const QString& 
     }
 }
 
+// Only X11 and Wayland name their display in the environment; elsewhere Qt
+// finds the screen by itself, or says it cannot.
 bool has_display()
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
 }
 
 }  // namespace

@@ -158,20 +158,28 @@ Picture ImageList::picture(std::int16_t k) const
 // ---------------------------------------------------------------- Window
 
 QWidget* Window::checked() const { return require(w_); }
-// Before the first show Qt places the client area, not the frame; the
-// frame the window manager will add is taken into account here.
+// Before the first show Qt's pos() counts only the frame that Qt already
+// knows of (none on X11, where the window manager adds it later); the frame
+// the window will have is taken into account here.
 QPoint Window::outer_position() const
 {
     QWidget* window = checked();
-    const QMargins frame = window->isVisible() ? QMargins() : qt::frame_extents(window);
-    return window->pos() - QPoint(frame.left(), frame.top());
+    if (window->isVisible())
+        return window->pos();
+    const QMargins frame = qt::frame_extents(window);
+    return window->geometry().topLeft() - QPoint(frame.left(), frame.top());
 }
 
 void Window::move_outer(QPoint position)
 {
     QWidget* window = checked();
-    const QMargins frame = window->isVisible() ? QMargins() : qt::frame_extents(window);
-    window->move(position + QPoint(frame.left(), frame.top()));
+    if (window->isVisible()) {
+        window->move(position);
+        return;
+    }
+    const QMargins frame = qt::frame_extents(window);
+    const QPoint known_frame = window->geometry().topLeft() - window->pos();
+    window->move(position + QPoint(frame.left(), frame.top()) - known_frame);
 }
 
 double Window::left() const { return qt::to_twips(outer_position().x()); }

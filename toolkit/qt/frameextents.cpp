@@ -1,13 +1,15 @@
-// Frame extents: from the shown window, or asked of the X11 window manager
-// before the first show (_NET_REQUEST_FRAME_EXTENTS).
+// Frame extents: from the shown window; before the first show, asked of the
+// X11 window manager (_NET_REQUEST_FRAME_EXTENTS) where the build has xcb,
+// or of the platform's native window elsewhere.
 #include "toolkit/qt/frameextents.h"
 
 #include <QGuiApplication>
 #include <QRect>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 
-#if QT_CONFIG(xcb)
+#if defined(DUPLIMO_X11) && QT_CONFIG(xcb)
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
@@ -23,7 +25,7 @@ namespace tk::qt {
 
 namespace {
 
-#if QT_CONFIG(xcb)
+#if defined(DUPLIMO_X11) && QT_CONFIG(xcb)
 
 struct FreeReply {
     void operator()(void* reply) const { std::free(reply); }
@@ -98,6 +100,15 @@ QMargins ask_window_manager(QWidget*) { return {}; }
 
 #endif
 
+// Where the platform draws or sizes the frame itself (Windows, macOS,
+// offscreen), its native window knows the frame as soon as it exists.
+QMargins ask_platform(QWidget* widget)
+{
+    widget->winId();
+    const QWindow* window = widget->windowHandle();
+    return window ? window->frameMargins() : QMargins();
+}
+
 constexpr const char* cache_property = "tk_frame_extents";
 
 }  // namespace
@@ -114,9 +125,9 @@ QMargins frame_extents(QWidget* window)
         const QRect m = cached.toRect();
         return QMargins(m.left(), m.top(), m.width(), m.height());
     }
-    QMargins margins;
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        margins = ask_window_manager(window);
+    // An X11 window has a frame only once the window manager has framed it.
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    const QMargins margins = x11 ? ask_window_manager(window) : ask_platform(window);
     window->setProperty(cache_property, QRect(margins.left(), margins.top(), margins.right(), margins.bottom()));
     return margins;
 }

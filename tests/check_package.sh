@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# check_package.sh DIR VERSION APP_ID
+# Checks the Debian package that cpack built in DIR: its control fields,
+# that every file is in place with Debian's owners and modes, that the
+# binary is stripped and carries no run path, that the menu entry runs the
+# packaged binary, that the versions agree, and that lintian finds no error
+# or warning.
+set -eu
+version=$2 app=$3
+deb=$1/duplimo_${version}_$(dpkg --print-architecture).deb
+dir=$(mktemp -d "${TMPDIR:-/tmp}/duplimo-package.XXXXXX")
+trap 'rm -rf "$dir"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+field() { dpkg-deb -f "$deb" "$1"; }
+depends=$(field Depends)
+[ "$(field Package)" = duplimo ] || fail "package name $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "version $(field Version), not $version"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "architecture $(field Architecture)"
+[ "$(field Section)" = games ] || fail "section $(field Section)"
+# Dependencies as dpkg-shlibdeps finds them, with versions.
+for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6; do
+    [[ ", $depends" == *", $library (>= "* ]] || fail "Depends lacks a version of $library: $depends"
+done
+[ -n "$(field Description)" ] || fail "no description"
+
+# Every file and directory, with owner and mode.
+dpkg-deb -c "$deb" | awk '{ sub(/^\.\//, "", $6); print $1, $2, $6 }' >"$dir/contents"
+expected=(
+    "-rwxr-xr-x usr/games/duplimo"
+    "-rw-r--r-- usr/share/applications/$app.desktop"
+    "-rw-r--r-- usr/share/metainfo/$app.metainfo.xml"
+    "-rw-r--r-- usr/share/icons/hicolor/16x16/apps/$app.png"
+    "-rw-r--r-- usr/share/icons/hicolor/32x32/apps/$app.png"
+    "-rw-r--r-- usr/share/man/man6/duplimo.6.gz"
+    "-rw-r--r-- usr/share/doc/duplimo/copyright"
+    "-rw-r--r-- usr/share/doc/duplimo/changelog.gz"
+)
+for entry in "${expected[@]}"; do
+    grep -qxF -- "${entry% *} root/root ${entry#* }" "$dir/contents" || fail "not in the package as $entry"
+done
+files=$(grep -c '^-' "$dir/contents")
+[ "$files" -eq ${#expected[@]} ] || fail "$files files, not ${#expected[@]}"
+while read -r line; do
+    fail "directory $line"
+done < <(grep '^d' "$dir/contents" | grep -v '^drwxr-xr-x root/root ')
+
+dpkg-deb -x "$deb" "$dir/root"
+binary="$dir/root/usr/games/duplimo"
+sections=$(readelf -S "$binary") dynamic=$(readelf -d "$binary")
+grep -Eq '\.(symtab|debug_info)' <<<"$sections" && fail "binary not stripped"
+grep -Eq 'RPATH|RUNPATH' <<<"$dynamic" && fail "binary has a run path"
+grep -qx 'Exec=/usr/games/duplimo' "$dir/root/usr/share/applications/$app.desktop" || fail "menu entry does not run /usr/games/duplimo"
+[[ "$(zcat "$dir/root/usr/share/doc/duplimo/changelog.gz")" == "duplimo ($version) "* ]] || fail "changelog is not at $version"
+grep -q "<release version=\"$version\"" "$dir/root/usr/share/metainfo/$app.metainfo.xml" || fail "metainfo has no release $version"
+
+# lintian exits non-zero on an error or a warning; informational tags are shown too.
+lintian --fail-on error,warning --info --display-info --pedantic "$deb" || fail "lintian"
+
+if [ "$failures" -gt 0 ]; then
+    exit 1
+fi
+echo "package $deb: contents as expected, lintian clean"

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# on_display.sh x11|wayland CMD [ARGS...]
+# Runs CMD on a private display server started for it and stopped after it:
+# Xvfb with openbox as window manager, or weston's headless back end. CMD's
+# exit status is returned; 90 and up when the server could not start.
+set -u
+platform=$1
+shift
+dir=$(mktemp -d "${TMPDIR:-/tmp}/duplimo-display.XXXXXX")
+server=
+started=()
+
+# Stops what was started here, the window manager before its server.
+# weston's desktop-shell helper ends with weston.
+stop() {
+    local i
+    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
+        kill "${started[i]}" 2>/dev/null
+        wait "${started[i]}" 2>/dev/null
+    done
+    rm -rf "$dir"
+}
+trap stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# wait_for SECONDS TEST...: polls TEST while the server lives.
+wait_for() {
+    local tenths=$(($1 * 10))
+    shift
+    until "$@"; do
+        kill -0 "$server" 2>/dev/null || return 1
+        tenths=$((tenths - 1))
+        [ "$tenths" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+fail() {
+    echo "on_display.sh: $1" >&2
+    cat "$dir/server.log" >&2
+    exit "$2"
+}
+
+# A private runtime directory, as a desktop session has: weston's socket
+# and Qt's runtime files go there.
+export XDG_RUNTIME_DIR="$dir/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+case "$platform" in
+x11)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/server.log" 2>&1 &
+    server=$!
+    started+=("$server")
+    wait_for 20 test -s "$dir/display" || fail "Xvfb did not start" 90
+    export DISPLAY=":$(cat "$dir/display")"
+    # openbox runs its start-up command once it manages the screen.
+    openbox --sm-disable --startup "touch $dir/managed" >>"$dir/server.log" 2>&1 &
+    started+=("$!")
+    wait_for 20 test -e "$dir/managed" || fail "openbox did not start" 91
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+    ;;
+wayland)
+    # No on-screen keyboard: a helper client that would outlive weston.
+    printf '[input-method]\npath=\n' >"$dir/weston.ini"
+    weston --backend=headless-backend.so --socket=wayland-duplimo --idle-time=0 --config="$dir/weston.ini" \
+        --width=1280 --height=1024 >"$dir/server.log" 2>&1 &
+    server=$!
+    started+=("$server")
+    wait_for 20 test -S "$XDG_RUNTIME_DIR/wayland-duplimo" || fail "weston did not start" 90
+    export WAYLAND_DISPLAY=wayland-duplimo QT_QPA_PLATFORM=wayland
+    unset DISPLAY
+    ;;
+*)
+    echo "usage: $0 x11|wayland CMD [ARGS...]" >&2
+    exit 2
+    ;;
+esac
+
+# No session bus: nothing may start one on the private display.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+"$@"
