@@ -73,7 +73,7 @@ private:
             auto* child = qobject_cast<QWidget*>(object);
             if (!child || child->isWindow())
                 continue;
-            if (auto* face = dynamic_cast<CardFace*>(child); face && !face->offered())
+            if (auto* face = qobject_cast<CardFace*>(child); face && !face->offered())
                 continue;
             list.append(child);
         }
@@ -83,11 +83,11 @@ private:
 
 QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
 {
-    if (auto* face = dynamic_cast<CardFace*>(object))
+    if (auto* face = qobject_cast<CardFace*>(object))
         return new FaceAccessible(face);
     if (auto* frame = qobject_cast<QGroupBox*>(object))
         return new FrameAccessible(frame);
-    if (auto* announcer = dynamic_cast<Announcer*>(object))
+    if (auto* announcer = qobject_cast<Announcer*>(object))
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     return nullptr;
 }

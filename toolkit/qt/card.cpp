@@ -32,7 +32,7 @@ template <class Visit>
 void for_each_cell(const QWidget* card, Visit visit)
 {
     for (QObject* child : card->parentWidget()->children())
-        if (auto* back = dynamic_cast<CardBack*>(child); back && back->face())
+        if (auto* back = qobject_cast<CardBack*>(child); back && back->face())
             if (QWidget* target = on_board(back); target && cell_of(back) != cell_of(card))
                 visit(back, target);
 }
@@ -101,6 +101,20 @@ void draw_focus_mark(QWidget* control, int inset)
     painter.drawRect(control->rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
+// ---------------------------------------------------------------- Card
+
+void Card::keyPressEvent(QKeyEvent* event)
+{
+    if (!arrow_to_neighbour(this, event->key()))
+        QPushButton::keyPressEvent(event);
+}
+
+void Card::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    draw_focus_mark(this, 3);
+}
+
 // ---------------------------------------------------------------- CardFace
 
 void CardFace::setVisible(bool visible)
@@ -148,17 +162,6 @@ void CardFace::changeEvent(QEvent* event)
     QPushButton::changeEvent(event);
 }
 
-void CardFace::keyPressEvent(QKeyEvent* event)
-{
-    if (!arrow_to_neighbour(this, event->key()))
-        QPushButton::keyPressEvent(event);
-}
-
-void CardFace::paintEvent(QPaintEvent* event)
-{
-    QPushButton::paintEvent(event);
-    draw_focus_mark(this, 3);
-}
 
 // ---------------------------------------------------------------- CardBack
 
@@ -202,17 +205,6 @@ void CardBack::on_mouse_move(MouseMove handler)
     setMouseTracking(true);
 }
 
-void CardBack::keyPressEvent(QKeyEvent* event)
-{
-    if (!arrow_to_neighbour(this, event->key()))
-        QPushButton::keyPressEvent(event);
-}
-
-void CardBack::paintEvent(QPaintEvent* event)
-{
-    QPushButton::paintEvent(event);
-    draw_focus_mark(this, 3);
-}
 
 void CardBack::mouseMoveEvent(QMouseEvent* event)
 {

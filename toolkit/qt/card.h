@@ -20,11 +20,21 @@ class CardBack;
 // The classic focus mark: a dotted rectangle just inside the control's edge.
 void draw_focus_mark(QWidget* control, int inset);
 
-class CardFace : public QPushButton {
+// What a face and a back share: the arrow keys and the focus mark.
+class Card : public QPushButton {
+public:
+    explicit Card(QWidget* parent) : QPushButton(parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class CardFace : public Card {
     Q_OBJECT
 
 public:
-    explicit CardFace(QWidget* parent) : QPushButton(parent) {}
+    explicit CardFace(QWidget* parent) : Card(parent) {}
 
     // The control's Visible; the widget itself shows only while offered.
     bool shown() const { return shown_; }
@@ -40,8 +50,6 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     friend class CardBack;
@@ -55,14 +63,14 @@ private:
     bool just_turned_ = false;
 };
 
-class CardBack : public QPushButton {
+class CardBack : public Card {
     Q_OBJECT
 
 public:
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
     using MouseMove = std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
 
-    explicit CardBack(QWidget* parent) : QPushButton(parent) {}
+    explicit CardBack(QWidget* parent) : Card(parent) {}
     // Lays the back over face, which shares its rectangle.
     void cover(CardFace* face);
     CardFace* face() const { return face_; }
@@ -73,9 +81,7 @@ public:
     void on_mouse_move(MouseMove handler);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     CardFace* face_ = nullptr;

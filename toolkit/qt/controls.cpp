@@ -61,7 +61,7 @@ bool Button::visible() const
 {
     // A face's own flag: its widget shows only while its back is hidden.
     const QAbstractButton* button = checked();
-    if (const auto* face = dynamic_cast<const qt::CardFace*>(button))
+    if (const auto* face = qobject_cast<const qt::CardFace*>(button))
         return face->shown();
     return !button->isHidden();
 }
@@ -92,7 +92,7 @@ void Button::set_picture(const Picture& picture)
 {
     QAbstractButton* button = checked();
     const QIcon icon = picture.empty() ? QIcon() : picture.store()->icon(picture.number());
-    if (auto* face = dynamic_cast<qt::CardFace*>(button))
+    if (auto* face = qobject_cast<qt::CardFace*>(button))
         face->set_picture(icon, picture.empty() ? QString() : picture.store()->name(picture.number()));
     else
         button->setIcon(icon);

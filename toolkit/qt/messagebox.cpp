@@ -61,8 +61,8 @@ private:
         if (!owner)
             return;
         QList<QRect> turned;
-        for (const QPushButton* button : owner->findChildren<QPushButton*>())
-            if (const auto* face = dynamic_cast<const CardFace*>(button); face && face->offered() && face->isVisible())
+        for (const CardFace* face : owner->findChildren<CardFace*>())
+            if (face->offered() && face->isVisible())
                 turned << QRect(face->mapToGlobal(QPoint()), face->size()).adjusted(-2, -2, 2, 2);
         // Not mapped yet, the box has no frame to measure: the window
         // manager gives it one like its owner's.
