@@ -4,11 +4,15 @@
 #include "toolkit/qt/access.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+
+#include <set>
+#include <tuple>
 
 namespace {
 
@@ -268,6 +272,26 @@ private slots:
         QCOMPARE(cell_with_focus(), 4);
         t.key(Qt::Key_Down);
         QCOMPARE(cell_with_focus(), 14);
+
+        // Late in a game no card may be out of reach: without one straight
+        // along the way, Left and Right go on in reading order, Up and Down
+        // to the nearest row, to its nearest column.
+        const std::set<int> left = {5, 13, 47, 54, 58};
+        for (std::int16_t i = 0; i < game::cells; ++i) {
+            if (!left.contains(i)) {
+                t.f.btnsuperior(i).set_visible(false);
+                t.f.btnimagen(i).set_visible(false);
+            }
+        }
+        const std::tuple<int, Qt::Key, int> moves[] = {
+            {47, Qt::Key_Right, 54}, {47, Qt::Key_Left, 13}, {47, Qt::Key_Down, 58}, {47, Qt::Key_Up, 13},
+            {54, Qt::Key_Up, 47},    {54, Qt::Key_Right, 58}, {5, Qt::Key_Down, 13},  {5, Qt::Key_Left, 5},
+            {58, Qt::Key_Right, 58}, {13, Qt::Key_Up, 5}};
+        for (auto [from, key, to] : moves) {
+            t.back(from)->setFocus();
+            t.key(key);
+            QCOMPARE(cell_with_focus(), to);
+        }
     }
 
     // A whole game by keyboard alone, hearing what a sighted player sees.

@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <cstdlib>
+#include <tuple>
+
 namespace tk::qt {
 
 namespace {
@@ -63,25 +66,27 @@ void pass_focus_on(QWidget* card)
         next->setFocus(Qt::OtherFocusReason);
 }
 
-// An arrow key: the nearest cell on the board along the card's row or
-// column. Returns false for any other key.
+// An arrow key: the nearest cell on the board straight along the card's row
+// or column. Where there is none, Left and Right go on to the previous or
+// next cell in reading order, so that they reach every cell on the board,
+// and Up and Down to the nearest row that way, to its cell nearest in
+// column (the left one of two as near). Returns false for any other key.
 bool arrow_to_neighbour(QWidget* card, int key)
 {
     if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
         return false;
+    const bool across = key == Qt::Key_Left || key == Qt::Key_Right;
+    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
     const QPoint here = card->geometry().topLeft();
     QWidget* best = nullptr;
-    int best_distance = 0;
+    std::tuple<bool, int, int, int> best_distance;
     for_each_cell(card, [&](CardBack* back, QWidget* target) {
         const QPoint there = back->geometry().topLeft();
-        int distance = 0;
-        switch (key) {
-        case Qt::Key_Left: distance = there.y() == here.y() ? here.x() - there.x() : 0; break;
-        case Qt::Key_Right: distance = there.y() == here.y() ? there.x() - here.x() : 0; break;
-        case Qt::Key_Up: distance = there.x() == here.x() ? here.y() - there.y() : 0; break;
-        default: distance = there.x() == here.x() ? there.y() - here.y() : 0; break;
-        }
-        if (distance > 0 && (!best || distance < best_distance))
+        const QPoint d = forward ? there - here : here - there;
+        const bool ahead = across ? d.y() > 0 || (d.y() == 0 && d.x() > 0) : d.y() > 0;
+        const auto distance = across ? std::tuple(false, d.y(), d.x(), 0)
+                                     : std::tuple(d.x() != 0, d.y(), std::abs(d.x()), there.x());
+        if (ahead && (!best || distance < best_distance))
             best = target, best_distance = distance;
     });
     if (best)

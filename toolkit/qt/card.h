@@ -5,7 +5,8 @@
 // assistive technology) only while it can be seen: visible, with its back
 // hidden. The keyboard stays on a cell while it is turned and turned back,
 // moves on to the next cell still on the board when its cell leaves, and
-// the arrow keys move along the rows and columns of the cells on the board.
+// the arrow keys move along the rows and columns of the cells on the board
+// and on from row to row, reaching every cell on it.
 #pragma once
 
 #include <QPushButton>
