@@ -32,13 +32,12 @@ struct Answers {
     }
 };
 
-// Shows a window and waits until it is the active one. On Wayland only the
+// Makes a shown window the active one and waits for it. On Wayland only the
 // compositor activates windows, and headless weston has no seat to give one
 // the keyboard: there the window is made active as a desktop's compositor
 // makes a window it maps.
-inline bool show_active(QWidget& window)
+inline bool make_active(QWidget& window)
 {
-    window.show();
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         if (!QTest::qWaitForWindowExposed(&window))
             return false;
@@ -47,6 +46,12 @@ inline bool show_active(QWidget& window)
     }
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+inline bool show_active(QWidget& window)
+{
+    window.show();
+    return make_active(window);
 }
 
 inline QString q(const tk::Text& text)

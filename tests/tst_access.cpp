@@ -218,9 +218,9 @@ private slots:
         f.btnsuperior(static_cast<std::int16_t>(k)).widget()->setFocus();
 
         QRect box_frame;
-        QString role_and_title, told;
+        QString role_and_title, told, icon_name;
         int title_room = 0;
-        bool text_only = true;
+        bool text_only = true, focus_shown = false;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
@@ -232,13 +232,24 @@ private slots:
             title_room = box->width() - QFontMetrics(bold).horizontalAdvance(box->windowTitle());
             for (QAbstractButton* button : box->buttons())
                 text_only = text_only && button->icon().isNull();
+            for (QLabel* label : box->findChildren<QLabel*>())
+                if (!label->pixmap().isNull())
+                    icon_name = name_of(label);
             told = w.findChild<tk::qt::Announcer*>()->accessibleName();
+            QWidget* button = box->focusWidget();
+            if (make_active(*box) && QTest::qWaitFor([&] { return button->hasFocus(); })) {
+                const QImage focused = button->grab().toImage();
+                button->clearFocus();
+                focus_shown = button->grab().toImage() != focused;
+            }
             QTest::keyClick(box, Qt::Key_Escape);
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(role_and_title, QString::number(QAccessible::AlertMessage) + QStringLiteral("RESULTADO"));
         QVERIFY2(title_room >= 100, qPrintable(QString::number(title_room)));
         QVERIFY(text_only);
+        QVERIFY(focus_shown);
+        QCOMPARE(icon_name, QStringLiteral("Advertencia"));
         QCOMPARE(told, QString::fromUtf16(card_names[f.btnimagen(static_cast<std::int16_t>(k)).picture().number() - 1]));
         // Where a window stands is the compositor's choice on Wayland.
         for (int cell : {i, k}) {
@@ -300,10 +311,22 @@ private slots:
         Player t;
         t.command(Qt::Key_I, true);
         // From Salir, Tab reaches the first card over the counters and clock.
+        // Every stop shows that it has the keyboard; a counter takes no text.
         control(t, "btnsalir")->setFocus();
         int presses = 0;
-        for (; presses < 10 && cell_with_focus() != 0; ++presses)
+        for (; presses < 10 && cell_with_focus() != 0; ++presses) {
+            QWidget* stop = QApplication::focusWidget();
+            if (auto* counter = qobject_cast<QPlainTextEdit*>(stop)) {
+                const QString text = counter->toPlainText();
+                QTest::keyClicks(counter, QStringLiteral("7"));
+                t.key(Qt::Key_Delete);
+                t.key(Qt::Key_Backspace);
+                QCOMPARE(counter->toPlainText(), text);
+            }
+            const QImage focused = stop->grab().toImage();
             t.key(Qt::Key_Tab);
+            QVERIFY2(stop->grab().toImage() != focused, qPrintable(stop->objectName()));
+        }
         QCOMPARE(presses, 4);
 
         // Pause and continue by Alt+T: the keyboard goes to the button, and

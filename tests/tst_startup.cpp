@@ -114,7 +114,7 @@ private slots:
             QCOMPARE(box->defaultButton(), box->buttons().value(0));
             for (QAbstractButton* button : box->buttons())
                 buttons << button->text();
-            box->button(QMessageBox::No)->click();
+            box->buttons().value(1)->click();  // No
         });
         const std::int16_t answer = w.runtime().msgbox(u"¿Desea terminar el programa?", tk::MB_ICONQUESTION + tk::MB_YESNO, u"CONFIRMAR");
         QCOMPARE(answer, std::int16_t{tk::IDNO});

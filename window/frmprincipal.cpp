@@ -97,6 +97,8 @@ QWidget* make_control(const ControlSpec& spec, QWidget* container)
     case ControlType::TextBox: {
         auto* box = new QPlainTextEdit(caption, container);
         box->setReadOnly(spec.locked);
+        // Locked, it still shows its caret while it has the focus.
+        box->setTextInteractionFlags(box->textInteractionFlags() | Qt::TextSelectableByKeyboard);
         box->setTabChangesFocus(true);
         box->setFocusPolicy(Qt::StrongFocus);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -106,18 +106,18 @@ void draw_focus_mark(QWidget* control, int inset)
     painter.drawRect(control->rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
+void MarkedButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    draw_focus_mark(this, 3);
+}
+
 // ---------------------------------------------------------------- Card
 
 void Card::keyPressEvent(QKeyEvent* event)
 {
     if (!arrow_to_neighbour(this, event->key()))
         QPushButton::keyPressEvent(event);
-}
-
-void Card::paintEvent(QPaintEvent* event)
-{
-    QPushButton::paintEvent(event);
-    draw_focus_mark(this, 3);
 }
 
 // ---------------------------------------------------------------- CardFace

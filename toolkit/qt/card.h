@@ -21,14 +21,22 @@ class CardBack;
 // The classic focus mark: a dotted rectangle just inside the control's edge.
 void draw_focus_mark(QWidget* control, int inset);
 
-// What a face and a back share: the arrow keys and the focus mark.
-class Card : public QPushButton {
+// A push button that shows the focus mark.
+class MarkedButton : public QPushButton {
 public:
-    explicit Card(QWidget* parent) : QPushButton(parent) {}
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// What a face and a back share: the arrow keys.
+class Card : public MarkedButton {
+public:
+    explicit Card(QWidget* parent) : MarkedButton(parent) {}
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 };
 
 class CardFace : public Card {

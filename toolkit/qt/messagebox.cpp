@@ -1,6 +1,7 @@
 // A modal QMessageBox for a message-box style, with Spanish buttons that
-// carry text only, wide enough for its title, and placed where it hides no
-// turned card of its owner.
+// carry text only and show the focus mark, an icon named for what it shows,
+// wide enough for its title, and placed where it hides no turned card of
+// its owner.
 #include "toolkit/qt/messagebox.h"
 
 #include "toolkit/qt/access.h"
@@ -9,25 +10,33 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace tk::qt {
 
 namespace {
 
-QMessageBox::Icon icon_for(std::int16_t style)
+struct Icon {
+    QMessageBox::Icon icon;
+    const char16_t* name;  // what it shows, for assistive technology
+};
+
+Icon icon_for(std::int16_t style)
 {
     switch (style & 0x70) {
-    case MB_ICONERROR: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONWARNING: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONERROR: return {QMessageBox::Critical, u"Error"};
+    case MB_ICONQUESTION: return {QMessageBox::Question, u"Pregunta"};
+    case MB_ICONWARNING: return {QMessageBox::Warning, u"Advertencia"};
+    case MB_ICONINFORMATION: return {QMessageBox::Information, u"Información"};
+    default: return {QMessageBox::NoIcon, u""};
     }
 }
 
@@ -50,6 +59,8 @@ protected:
     {
         QMessageBox::showEvent(event);  // sizes the box and centres it on its owner
         place();
+        // The focus is drawn from the start, as in the main window.
+        setAttribute(Qt::WA_KeyboardFocusChange);
     }
 
 private:
@@ -105,33 +116,38 @@ std::int16_t show_message_box(QWidget* owner, const Text& prompt, std::int16_t s
             announcer->say(face->picture_name());
     }
     const QString caption = QString::fromStdU16String(title);
-    Box box(icon_for(style), caption, QString::fromStdU16String(prompt), QMessageBox::NoButton, owner);
+    const Icon icon = icon_for(style);
+    Box box(icon.icon, caption, QString::fromStdU16String(prompt), QMessageBox::NoButton, owner);
     box.setWindowModality(Qt::ApplicationModal);
-    auto add = [&box](QMessageBox::StandardButton which, const char16_t* text) {
-        QPushButton* button = box.addButton(which);
-        button->setText(QString::fromUtf16(text));
-        button->setIcon(QIcon());
+    for (QLabel* label : box.findChildren<QLabel*>())
+        if (!label->pixmap().isNull())
+            label->setAccessibleName(QString::fromUtf16(icon.name));
+    std::vector<std::pair<QAbstractButton*, std::int16_t>> answers;
+    auto add = [&](const char16_t* text, QMessageBox::ButtonRole role, std::int16_t answer) {
+        auto* button = new MarkedButton(QString::fromUtf16(text));
+        box.addButton(button, role);
+        answers.emplace_back(button, answer);
         return button;
     };
+    // Escape clicks the No button, or the only one.
+    std::int16_t escape = IDOK;
     QPushButton* first;
     if ((style & 0x0F) == MB_YESNO) {
-        first = add(QMessageBox::Yes, u"&Sí");
-        add(QMessageBox::No, u"&No");
+        first = add(u"&Sí", QMessageBox::YesRole, IDYES);
+        add(u"&No", QMessageBox::NoRole, IDNO);
+        escape = IDNO;
     } else {
-        first = add(QMessageBox::Ok, u"Aceptar");
+        first = add(u"Aceptar", QMessageBox::AcceptRole, IDOK);
     }
     box.setDefaultButton(first);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(title_width(caption), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
     box.exec();
-    switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    case QMessageBox::Ok: return IDOK;
-    default:  // closed without a button: the answer Escape gives
-        return (style & 0x0F) == MB_YESNO ? IDNO : IDOK;
-    }
+    for (auto [button, answer] : answers)
+        if (button == box.clickedButton())
+            return answer;
+    return escape;  // closed without a button: the answer Escape gives
 }
 
 }  // namespace tk::qt
