@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
-# on_display.sh x11|wayland CMD [ARGS...]
+# on_display.sh [--accessibility] x11|wayland CMD [ARGS...]
 # Runs CMD on a private display server started for it and stopped after it:
-# Xvfb with openbox as window manager, or weston's headless back end. CMD's
-# exit status is returned; 90 and up when the server could not start.
+# Xvfb with openbox as window manager, or weston's headless back end. With
+# --accessibility, also a session bus and the accessibility bus, with Qt's
+# accessibility on, as a desktop with a screen reader has them. CMD's exit
+# status is returned; 90 and up when a server could not start.
 set -u
-platform=$1
+accessibility=
+if [ "${1:-}" = --accessibility ]; then
+    accessibility=1
+    shift
+fi
+platform=${1:-}
 shift
 dir=$(mktemp -d "${TMPDIR:-/tmp}/duplimo-display.XXXXXX")
 server=
 started=()
 
-# Stops what was started here, the window manager before its server.
-# weston's desktop-shell helper ends with weston.
+# Stops what was started here, last started first, each with the children
+# it started. weston's desktop-shell helper ends with weston, the
+# accessibility registry with its bus.
 stop() {
     local i
     for ((i = ${#started[@]} - 1; i >= 0; i--)); do
+        kill $(cat /proc/"${started[i]}"/task/*/children 2>/dev/null) 2>/dev/null
         kill "${started[i]}" 2>/dev/null
         wait "${started[i]}" 2>/dev/null
     done
@@ -73,11 +82,30 @@ wayland)
     unset DISPLAY
     ;;
 *)
-    echo "usage: $0 x11|wayland CMD [ARGS...]" >&2
+    echo "usage: $0 [--accessibility] x11|wayland CMD [ARGS...]" >&2
     exit 2
     ;;
 esac
 
-# No session bus: nothing may start one on the private display.
-export DBUS_SESSION_BUS_ADDRESS=disabled:
+if [ -z "$accessibility" ]; then
+    # No session bus: nothing may start one on the private display.
+    export DBUS_SESSION_BUS_ADDRESS=disabled:
+    "$@"
+    exit
+fi
+
+dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$dir/bus" >>"$dir/server.log" 2>&1 &
+server=$!
+started+=("$server")
+wait_for 20 test -s "$dir/bus" || fail "the session bus did not start" 92
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$dir/bus")
+/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >>"$dir/server.log" 2>&1 &
+server=$!
+started+=("$server")
+has_accessibility_bus() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress 2>/dev/null |
+        grep -q 'string "'
+}
+wait_for 20 has_accessibility_bus || fail "the accessibility bus did not start" 93
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$@"

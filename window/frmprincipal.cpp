@@ -263,8 +263,11 @@ void Frmprincipal::connect_events()
     // A click reaches the game only from a control that can take one:
     // shown, enabled, and with no message box open. An assistive press
     // clicks a moment after it returns, when that may no longer hold.
+    // The control is its own connection's context: Qt tells assistive
+    // technology that a button controls whatever widget its click is
+    // connected to, and none of them controls the window.
     auto on_click = [this](QAbstractButton* control, Command command, auto handler) {
-        QObject::connect(control, &QAbstractButton::clicked, this, [this, control, command, handler] {
+        QObject::connect(control, &QAbstractButton::clicked, control, [this, control, command, handler] {
             if (!control->isVisible() || !control->isEnabled() || QApplication::activeModalWidget())
                 return;
             const Seen before = seen();

@@ -3,9 +3,13 @@
 
 #include "toolkit/qt/card.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAccessibleWidget>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollBar>
 
 namespace tk::qt {
 
@@ -81,12 +85,54 @@ private:
     }
 };
 
+// A message box's row of buttons. Qt makes its default button the row's
+// focus proxy, so the row would say it has the focus as well; and Qt tells
+// that each button controls the row, which is told back here.
+class ButtonRowAccessible : public QAccessibleWidget {
+public:
+    explicit ButtonRowAccessible(QDialogButtonBox* row) : QAccessibleWidget(row, QAccessible::Grouping) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = false;
+        return state;
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto relations = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Controller)
+            for (QAbstractButton* button : static_cast<QDialogButtonBox*>(widget())->buttons())
+                if (QAccessibleInterface* control = QAccessible::queryAccessibleInterface(button))
+                    relations.append({control, QAccessible::Controller});
+        return relations;
+    }
+};
+
+// A scroll bar that its area never shows: nothing a player can reach. Qt
+// would say that it controls its area, with nothing said back.
+bool never_shown(QScrollBar* bar)
+{
+    QWidget* container = bar->parentWidget();
+    auto* area = qobject_cast<QAbstractScrollArea*>(container ? container->parentWidget() : nullptr);
+    if (!area)
+        return false;
+    const Qt::ScrollBarPolicy policy =
+        bar->orientation() == Qt::Vertical ? area->verticalScrollBarPolicy() : area->horizontalScrollBarPolicy();
+    return policy == Qt::ScrollBarAlwaysOff;
+}
+
 QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
 {
     if (auto* face = qobject_cast<CardFace*>(object))
         return new FaceAccessible(face);
     if (auto* frame = qobject_cast<QGroupBox*>(object))
         return new FrameAccessible(frame);
+    if (auto* row = qobject_cast<QDialogButtonBox*>(object))
+        return new ButtonRowAccessible(row);
+    if (auto* bar = qobject_cast<QScrollBar*>(object); bar && never_shown(bar))
+        return new QAccessibleWidget(bar, QAccessible::ScrollBar);
     if (auto* announcer = qobject_cast<Announcer*>(object))
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     return nullptr;

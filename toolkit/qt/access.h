@@ -13,7 +13,8 @@ void name_as_shown(QLabel* label);
 
 // Installs, once, the accessible interfaces of the toolkit's own widgets:
 // a card face exists for assistive technology only while it is offered,
-// and a frame lists no child that is not.
+// and a frame lists no child that is not. A message box's button row, and
+// a scroll bar that never shows, tell of no relation that is not told back.
 void install_accessibility();
 
 // Says a short text through a screen reader, as a notification, without
