@@ -12,6 +12,7 @@ endforeach()
 add_custom_target(documentation ALL DEPENDS changelog.gz duplimo.6.gz)
 install(FILES ${duplimo_data}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${duplimo_doc})
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/duplimo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${duplimo_data}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME duplimo)
 # A stripped binary keeps no compiler notes either.
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)

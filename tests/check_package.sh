@@ -39,6 +39,7 @@ expected=(
     "-rw-r--r-- usr/share/man/man6/duplimo.6.gz"
     "-rw-r--r-- usr/share/doc/duplimo/copyright"
     "-rw-r--r-- usr/share/doc/duplimo/changelog.gz"
+    "-rw-r--r-- usr/share/lintian/overrides/duplimo"
 )
 for entry in "${expected[@]}"; do
     grep -qxF -- "${entry% *} root/root ${entry#* }" "$dir/contents" || fail "not in the package as $entry"
