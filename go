@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev qt6-translations-l10n qt6-wayland libxcb1-dev fonts-liberation
-          appstream desktop-file-utils xvfb openbox weston dpkg-dev file lintian faketime locales)
+          appstream desktop-file-utils xvfb openbox weston dpkg-dev file lintian appstream-compose faketime locales)
 
 install_missing() {
     local missing=()
