@@ -45,8 +45,11 @@ add_test(NAME install_tree
 
 find_program(APPSTREAMCLI appstreamcli)
 if(APPSTREAMCLI)
+    # Valid, and not even a pedantic remark but on the id's capital letters,
+    # which it keeps.
     add_test(NAME metadata_appstream
-        COMMAND ${APPSTREAMCLI} validate --no-net ${duplimo_data}/${DUPLIMO_APP_ID}.metainfo.xml)
+        COMMAND sh -c "! \"$0\" validate --pedantic --no-net --no-color \"$1\" | grep -E '^[EWIP]: ' | grep -v ' cid-contains-uppercase-letter '"
+            ${APPSTREAMCLI} ${duplimo_data}/${DUPLIMO_APP_ID}.metainfo.xml)
 endif()
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(DESKTOP_FILE_VALIDATE)
