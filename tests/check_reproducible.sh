@@ -39,9 +39,9 @@ fi | tar -C "$copy" -xmf -
 epoch=$(cmake -DSOURCE_DIR="$source" -P "$source/cmake/source_date_epoch.cmake")
 
 # Another locale, compiled for this check alone where glibc's sources are installed.
-locale=es_ES.UTF-8
+locale=es_ES.UTF-8 locpath=()
 if localedef -i es_ES -f UTF-8 "$work/locale/$locale" 2>/dev/null; then
-    export LOCPATH=$work/locale
+    locpath=(LOCPATH="$work/locale")
 fi
 # Another umask.
 if [ "$(umask)" = 0077 ]; then umask 0002; else umask 0077; fi
@@ -59,7 +59,7 @@ fi
 
 second() {
     "${as[@]}" env -u SOURCE_DATE_EPOCH HOME="$work/home" TZ=Pacific/Kiritimati \
-        LANG=$locale LC_ALL=$locale LANGUAGE=es "${clock[@]}" "$@"
+        LANG=$locale LC_ALL=$locale LANGUAGE=es "${locpath[@]}" "${clock[@]}" "$@"
 }
 second cmake -S "$copy" -B "$build" "$@" >"$work/log" 2>&1 &&
     second cmake --build "$build" --parallel 2 --target duplimo documentation >>"$work/log" 2>&1 &&
