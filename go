@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev qt6-wayland libxcb1-dev fonts-liberation
-          appstream desktop-file-utils xvfb openbox weston dpkg-dev file lintian
+packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev qt6-translations-l10n qt6-wayland libxcb1-dev fonts-liberation
+          appstream appstream-compose desktop-file-utils xvfb openbox weston dpkg-dev file lintian faketime locales
           dbus-daemon dbus-bin at-spi2-core python3-pyatspi accerciser)
 
 install_missing() {

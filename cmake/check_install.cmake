@@ -1,5 +1,5 @@
 # Installs BUILD_DIR into a fresh PREFIX and checks the installed tree:
-#   cmake -DBUILD_DIR=... -DCONFIG=... -DPREFIX=... -DAPP_ID=... -DBINDIR=... -DDATADIR=... -P check_install.cmake
+#   cmake -DBUILD_DIR=... -DCONFIG=... -DPREFIX=... -DAPP_ID=... -DBINDIR=... -DDATADIR=... -DICON_SIZES=16;32;... -P check_install.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 unset(ENV{DESTDIR})
@@ -13,11 +13,24 @@ endif()
 set(binary ${PREFIX}/${BINDIR}/duplimo)
 set(desktop ${PREFIX}/${DATADIR}/applications/${APP_ID}.desktop)
 set(metainfo ${PREFIX}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml)
-foreach(file ${binary} ${desktop} ${metainfo}
-        ${PREFIX}/${DATADIR}/icons/hicolor/16x16/apps/${APP_ID}.png
-        ${PREFIX}/${DATADIR}/icons/hicolor/32x32/apps/${APP_ID}.png)
+set(icons ${PREFIX}/${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg)
+foreach(size ${ICON_SIZES})
+    list(APPEND icons ${PREFIX}/${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+foreach(file ${binary} ${desktop} ${metainfo} ${icons})
     if(NOT EXISTS ${file})
         message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+# Each icon is as large as the folder it is in says.
+foreach(size ${ICON_SIZES})
+    file(READ ${PREFIX}/${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png ihdr OFFSET 16 LIMIT 8 HEX)
+    string(SUBSTRING "${ihdr}" 0 8 width)
+    string(SUBSTRING "${ihdr}" 8 8 height)
+    math(EXPR width "0x${width}")
+    math(EXPR height "0x${height}")
+    if(NOT width EQUAL size OR NOT height EQUAL size)
+        message(FATAL_ERROR "the ${size}x${size} icon is ${width}x${height}")
     endif()
 endforeach()
 

@@ -12,6 +12,7 @@ endforeach()
 add_custom_target(documentation ALL DEPENDS changelog.gz duplimo.6.gz)
 install(FILES ${duplimo_data}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${duplimo_doc})
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/duplimo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${duplimo_data}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME duplimo)
 # A stripped binary keeps no compiler notes either.
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
@@ -28,9 +29,12 @@ set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# Directories made while staging, whatever the umask.
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# Every time in the package is the source's, not the build's.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/source_date_epoch.cmake)
+set(CPACK_DUPLIMO_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+# Debian's modes whatever the umask.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/package_modes.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/package_modes.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
@@ -48,12 +52,19 @@ thirty pairs of pictures. Turn two per turn; a clock and two counters keep
 the score. The game speaks Spanish.")
 include(CPack)
 
-option(DUPLIMO_PACKAGE_TEST "Build the Debian package in the test run and check it (needs dpkg-dev, file and lintian)" OFF)
+option(DUPLIMO_PACKAGE_TEST "Build the Debian package in the test run, check it and rebuild it elsewhere (needs dpkg-dev, file, lintian, appstream-compose; faketime and locales to vary the rebuild further)" OFF)
 if(DUPLIMO_PACKAGE_TEST)
     add_test(NAME package_build
         COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake -B ${CMAKE_BINARY_DIR}/package)
     add_test(NAME package_contents
         COMMAND ${PROJECT_SOURCE_DIR}/tests/check_package.sh ${CMAKE_BINARY_DIR}/package ${PROJECT_VERSION} ${DUPLIMO_APP_ID})
+    # A second build of the game and the package, configured as this one,
+    # must give the same bytes.
+    add_test(NAME package_reproducible
+        COMMAND ${PROJECT_SOURCE_DIR}/tests/check_reproducible.sh ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/package
+            -G ${CMAKE_GENERATOR} -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
+            "-DCMAKE_CXX_FLAGS=${CMAKE_CXX_FLAGS}" -DDUPLIMO_X11=${DUPLIMO_X11})
     set_tests_properties(package_build PROPERTIES FIXTURES_SETUP package LABELS package)
     set_tests_properties(package_contents PROPERTIES FIXTURES_REQUIRED package LABELS package)
+    set_tests_properties(package_reproducible PROPERTIES FIXTURES_REQUIRED package LABELS package PROCESSORS 2)
 endif()

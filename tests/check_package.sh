@@ -3,7 +3,8 @@
 # Checks the Debian package that cpack built in DIR: its control fields,
 # that every file is in place with Debian's owners and modes, that the
 # binary is stripped and carries no run path, that the menu entry runs the
-# packaged binary, that the versions agree, and that lintian finds no error
+# packaged binary, that the versions agree, that a software centre's
+# catalogue keeps the game and its icons, and that lintian finds no error
 # or warning.
 set -eu
 version=$2 app=$3
@@ -34,12 +35,15 @@ expected=(
     "-rwxr-xr-x usr/games/duplimo"
     "-rw-r--r-- usr/share/applications/$app.desktop"
     "-rw-r--r-- usr/share/metainfo/$app.metainfo.xml"
-    "-rw-r--r-- usr/share/icons/hicolor/16x16/apps/$app.png"
-    "-rw-r--r-- usr/share/icons/hicolor/32x32/apps/$app.png"
+    "-rw-r--r-- usr/share/icons/hicolor/scalable/apps/$app.svg"
     "-rw-r--r-- usr/share/man/man6/duplimo.6.gz"
     "-rw-r--r-- usr/share/doc/duplimo/copyright"
     "-rw-r--r-- usr/share/doc/duplimo/changelog.gz"
+    "-rw-r--r-- usr/share/lintian/overrides/duplimo"
 )
+for size in 16 32 48 64 128 256; do
+    expected+=("-rw-r--r-- usr/share/icons/hicolor/${size}x$size/apps/$app.png")
+done
 for entry in "${expected[@]}"; do
     grep -qxF -- "${entry% *} root/root ${entry#* }" "$dir/contents" || fail "not in the package as $entry"
 done
@@ -57,6 +61,21 @@ grep -Eq 'RPATH|RUNPATH' <<<"$dynamic" && fail "binary has a run path"
 grep -qx 'Exec=/usr/games/duplimo' "$dir/root/usr/share/applications/$app.desktop" || fail "menu entry does not run /usr/games/duplimo"
 [[ "$(zcat "$dir/root/usr/share/doc/duplimo/changelog.gz")" == "duplimo ($version) "* ]] || fail "changelog is not at $version"
 grep -q "<release version=\"$version\"" "$dir/root/usr/share/metainfo/$app.metainfo.xml" || fail "metainfo has no release $version"
+
+# A software centre's catalogue, composed from the package's files, keeps
+# the game with its icons at 64 and 128 pixels.
+if appstreamcli compose --no-net --prefix=/usr --origin=duplimo --result-root="$dir/catalogue" "$dir/root" >"$dir/compose" 2>&1; then
+    catalogue=$(zcat "$dir/catalogue/usr/share/swcatalog/xml/duplimo.xml.gz" 2>/dev/null || true)
+    grep -q "<id>$app</id>" <<<"$catalogue" || fail "the composed catalogue has no $app"
+    for size in 64 128; do
+        grep -qF "<icon type=\"cached\" width=\"$size\" height=\"$size\">$app.png</icon>" <<<"$catalogue" &&
+            [ -f "$dir/catalogue/usr/share/swcatalog/icons/duplimo/${size}x$size/$app.png" ] ||
+            fail "the composed catalogue has no $size pixel icon"
+    done
+else
+    cat "$dir/compose" >&2
+    fail "appstreamcli compose"
+fi
 
 # lintian exits non-zero on an error or a warning; informational tags are shown too.
 lintian --fail-on error,warning --info --display-info --pedantic "$deb" || fail "lintian"

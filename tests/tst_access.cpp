@@ -101,7 +101,11 @@ private slots:
         for (QAction* action : menu->actions())
             if (!action->isSeparator())
                 items << action->text().section(QLatin1Char('\t'), 0, 0);
-        QCOMPARE(items, QStringList({QStringLiteral("&Copiar"), QStringLiteral("Seleccionar &todo")}));
+        QCOMPARE(items, QStringList({QStringLiteral("&Copiar"), QStringLiteral("Seleccionar todo")}));
+        // And the names of the accessible actions.
+        QAccessibleActionInterface* actions = iface(control(t, "btniniciar"))->actionInterface();
+        QCOMPARE(actions->localizedActionName(QAccessibleActionInterface::pressAction()), QStringLiteral("Pulsar"));
+        QCOMPARE(actions->localizedActionName(QAccessibleActionInterface::setFocusAction()), QStringLiteral("Enfocar"));
     }
 
     void a_face_is_offered_only_while_it_can_be_seen()

@@ -1,5 +1,5 @@
-// Qt's own texts in Spanish: a text box's context menu and the accessible
-// actions of controls.
+// Qt's own texts in Spanish: Qt's Spanish catalogue, built into the program,
+// and the one entry where it fails a player.
 #include "toolkit/qt/spanish.h"
 
 #include <QCoreApplication>
@@ -11,41 +11,20 @@ namespace tk::qt {
 
 namespace {
 
-struct Translation {
-    const char* context;
-    const char* source;
-    const char16_t* spanish;
-};
-
-constexpr Translation translations[] = {
-    {"QWidgetTextControl", "&Undo", u"&Deshacer"},
-    {"QWidgetTextControl", "&Redo", u"&Rehacer"},
-    {"QWidgetTextControl", "Cu&t", u"Cor&tar"},
-    {"QWidgetTextControl", "&Copy", u"&Copiar"},
-    {"QWidgetTextControl", "Copy &Link Location", u"Copiar la &ubicación del vínculo"},
-    {"QWidgetTextControl", "&Paste", u"&Pegar"},
-    {"QWidgetTextControl", "Delete", u"Eliminar"},
-    {"QWidgetTextControl", "Select All", u"Seleccionar &todo"},
-    {"QAccessibleActionInterface", "Press", u"Pulsar"},
-    {"QAccessibleActionInterface", "SetFocus", u"Enfocar"},
-    {"QAccessibleActionInterface", "Toggle", u"Alternar"},
-    {"QAccessibleActionInterface", "Triggers the action", u"Ejecuta la acción"},
-    {"QAccessibleActionInterface", "Sets the focus", u"Pone el foco en el control"},
-    {"QAccessibleActionInterface", "Toggles the state", u"Cambia el estado"},
-};
-
-class SpanishTexts : public QTranslator {
+// Consulted before the catalogue.
+class Corrections : public QTranslator {
 public:
     using QTranslator::QTranslator;
     bool isEmpty() const override { return false; }
 
     QString translate(const char* context, const char* source, const char*, int) const override
     {
-        if (!context || !source)
-            return {};
-        for (const Translation& t : translations)
-            if (std::strcmp(t.context, context) == 0 && std::strcmp(t.source, source) == 0)
-                return QString::fromUtf16(t.spanish);
+        // The accessible action that moves the focus. The catalogue runs its
+        // two words together, as the English identifier does ("PonerFoco"),
+        // which a screen reader says as one unknown word.
+        if (context && source && std::strcmp(context, "QAccessibleActionInterface") == 0 &&
+            std::strcmp(source, "SetFocus") == 0)
+            return QStringLiteral("Enfocar");
         return {};
     }
 };
@@ -54,11 +33,17 @@ public:
 
 void install_spanish_texts()
 {
-    static SpanishTexts* texts = nullptr;
-    if (texts || !QCoreApplication::instance())
+    static bool installed = false;
+    QCoreApplication* application = QCoreApplication::instance();
+    if (installed || !application)
         return;
-    texts = new SpanishTexts(QCoreApplication::instance());
-    QCoreApplication::installTranslator(texts);
+    installed = true;
+    auto* catalogue = new QTranslator(application);
+    // Read in place: the resources are stored uncompressed.
+    if (!catalogue->load(QStringLiteral(":/translations/qtbase_es.qm")))
+        qWarning("Qt's Spanish catalogue is missing from the resources");
+    QCoreApplication::installTranslator(catalogue);
+    QCoreApplication::installTranslator(new Corrections(application));
 }
 
 }  // namespace tk::qt
