@@ -12,7 +12,6 @@ endforeach()
 add_custom_target(documentation ALL DEPENDS changelog.gz duplimo.6.gz)
 install(FILES ${duplimo_data}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${duplimo_doc})
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/duplimo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${duplimo_data}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME duplimo)
 # A stripped binary keeps no compiler notes either.
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
@@ -40,6 +39,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's Spanish catalogue, which the program loads; dpkg-shlibdeps adds the
+# libraries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 # The counters' serif face, and the platform plugin for Wayland sessions.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "juego de parejas / game of pairs

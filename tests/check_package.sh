@@ -27,6 +27,7 @@ depends=$(field Depends)
 for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6; do
     [[ ", $depends" == *", $library (>= "* ]] || fail "Depends lacks a version of $library: $depends"
 done
+[[ ", $depends," == *", qt6-translations-l10n,"* ]] || fail "Depends lacks Qt's translations: $depends"
 [ -n "$(field Description)" ] || fail "no description"
 
 # Every file and directory, with owner and mode.
@@ -39,7 +40,6 @@ expected=(
     "-rw-r--r-- usr/share/man/man6/duplimo.6.gz"
     "-rw-r--r-- usr/share/doc/duplimo/copyright"
     "-rw-r--r-- usr/share/doc/duplimo/changelog.gz"
-    "-rw-r--r-- usr/share/lintian/overrides/duplimo"
 )
 for size in 16 32 48 64 128 256; do
     expected+=("-rw-r--r-- usr/share/icons/hicolor/${size}x$size/apps/$app.png")

@@ -1,8 +1,9 @@
-// Qt's own texts in Spanish: Qt's Spanish catalogue, built into the program,
+// Qt's own texts in Spanish: Qt's Spanish catalogue, from Qt's translations,
 // and the one entry where it fails a player.
 #include "toolkit/qt/spanish.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <cstring>
@@ -39,9 +40,9 @@ void install_spanish_texts()
         return;
     installed = true;
     auto* catalogue = new QTranslator(application);
-    // Read in place: the resources are stored uncompressed.
-    if (!catalogue->load(QStringLiteral(":/translations/qtbase_es.qm")))
-        qWarning("Qt's Spanish catalogue is missing from the resources");
+    if (!catalogue->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        qWarning("Qt's Spanish catalogue qtbase_es.qm is missing from %s",
+                 qUtf8Printable(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QCoreApplication::installTranslator(catalogue);
     QCoreApplication::installTranslator(new Corrections(application));
 }
