@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
-# Sets up what is missing on Debian 12, builds, then plays or tests.
+# Sets up what is missing on Debian 12 or 13, builds, then plays or tests.
 #   ./go play      build and start the game
 #   ./go test      build and run every test
 #   ./go package   build the Debian package
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev qt6-translations-l10n qt6-wayland libxcb1-dev fonts-liberation
-          appstream appstream-compose desktop-file-utils xvfb openbox weston dpkg-dev file lintian faketime locales
-          dbus-daemon dbus-bin at-spi2-core python3-pyatspi accerciser)
+# What building and playing need; packaging and the tests need more.
+play_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n qt6-wayland libxcb1-dev fonts-liberation)
+package_packages=(dpkg-dev file)
+test_packages=(clang qt6-base-private-dev appstream appstream-compose librsvg2-common desktop-file-utils xvfb openbox weston lintian
+               faketime locales dbus-daemon dbus-bin at-spi2-core python3-pyatspi accerciser)
 
+# install_missing PACKAGE...: installs with apt-get those not installed yet.
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return
@@ -36,12 +39,12 @@ play)
         echo "Duplimo necesita una pantalla gráfica: no hay ninguna (DISPLAY no está definida)." >&2
         exit 1
     fi
-    install_missing
-    build build-release duplimo -DCMAKE_BUILD_TYPE=Release
+    install_missing "${play_packages[@]}"
+    build build-release duplimo -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     exec build-release/duplimo
     ;;
 test)
-    install_missing
+    install_missing "${play_packages[@]}" "${package_packages[@]}" "${test_packages[@]}"
     # The suite offscreen, the window and gameplay tests on Xvfb with openbox
     # and on headless weston, and the Debian package with its checks.
     build build all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_DISPLAY_TESTS=ON -DDUPLIMO_PACKAGE_TEST=ON
@@ -53,22 +56,30 @@ test)
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
         ctest --test-dir build-sanitize --output-on-failure -j2
-    # The game as built where there is no X11: pkg-config finds no xcb, and
-    # the program neither includes an xcb header nor links an X11 library.
+    # The game as built where there is no X11, and as a packager builds it,
+    # without the tests: pkg-config finds no xcb, the program neither
+    # includes an xcb header nor links an X11 library, and no test is built.
     nowhere=$(mktemp -d)
-    PKG_CONFIG_LIBDIR=$nowhere PKG_CONFIG_PATH='' build build-nox11 duplimo -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    PKG_CONFIG_LIBDIR=$nowhere PKG_CONFIG_PATH='' build build-nox11 all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
     rmdir "$nowhere"
     if ninja -C build-nox11 -t deps | grep -E '/(xcb|X11)/' || readelf -d build-nox11/duplimo | grep -E 'NEEDED.*lib(xcb|X11)'; then
         echo "The build without X11 uses X11." >&2
         exit 1
     fi
-    # Everything again with Clang, its warnings as errors, and the suite but the soak.
-    build build-clang all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+    if ninja -C build-nox11 -t targets all | grep -E '^(tests|bench)/'; then
+        echo "The build without tests builds tests." >&2
+        exit 1
+    fi
+    # Everything again with Clang, its warnings as errors, and the suite but
+    # the soak; with the checked libc calls at level 3, as toolchains that
+    # set it themselves have them, so that the build must not set them again.
+    build build-clang all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
+        -DCMAKE_CXX_FLAGS=-D_FORTIFY_SOURCE=3
     ctest --test-dir build-clang --output-on-failure -j2 -E soak
     ;;
 package)
-    install_missing
-    build build-release duplimo -DCMAKE_BUILD_TYPE=Release
+    install_missing "${play_packages[@]}" "${package_packages[@]}"
+    build build-release duplimo -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     cmake --build build-release --target documentation
     cpack --config build-release/CPackConfig.cmake -B build-release
     ;;

@@ -3,11 +3,36 @@
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 unset(ENV{DESTDIR})
+
+# The build tree's files with their times, but for the install prefix, the
+# manifest that cmake --install itself writes, and what other tests may be
+# writing meanwhile: ctest's logs and the package.
+function(build_tree_files out)
+    file(GLOB_RECURSE files LIST_DIRECTORIES false ${BUILD_DIR}/*)
+    set(stamped)
+    foreach(file IN LISTS files)
+        file(RELATIVE_PATH path ${BUILD_DIR} ${file})
+        if(NOT file MATCHES "^${PREFIX}/" AND NOT path MATCHES "^(Testing|package)/|^install_manifest[^/]*\\.txt$")
+            file(TIMESTAMP ${file} time "%s")
+            list(APPEND stamped "${file}@${time}")
+        endif()
+    endforeach()
+    set(${out} "${stamped}" PARENT_SCOPE)
+endfunction()
+
+build_tree_files(before)
 execute_process(
     COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --config ${CONFIG} --prefix ${PREFIX}
     RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "install failed: ${result}")
+endif()
+# Installing writes nothing into the build tree, which may belong to
+# another user and which a package build may be installing from meanwhile.
+build_tree_files(after)
+list(REMOVE_ITEM after ${before})
+if(after)
+    message(FATAL_ERROR "install wrote into the build tree: ${after}")
 endif()
 
 set(binary ${PREFIX}/${BINDIR}/duplimo)

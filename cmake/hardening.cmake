@@ -17,8 +17,16 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         add_compile_options(${sanitize_flags})
         add_link_options(${sanitize_flags})
     else()
-        # Checked libc calls need optimisation, so not in Debug builds.
-        add_compile_options($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>)
+        # Checked libc calls need optimisation, so not in Debug builds; and
+        # not where the toolchain or the flags given already ask for them,
+        # at whatever level.
+        include(CheckCXXSourceCompiles)
+        set(CMAKE_REQUIRED_FLAGS -O2)
+        check_cxx_source_compiles("#ifdef _FORTIFY_SOURCE\n#error set\n#endif\nint main() {}" DUPLIMO_ADD_FORTIFY_SOURCE)
+        unset(CMAKE_REQUIRED_FLAGS)
+        if(DUPLIMO_ADD_FORTIFY_SOURCE)
+            add_compile_options($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>)
+        endif()
     endif()
 elseif(DUPLIMO_SANITIZE)
     message(FATAL_ERROR "DUPLIMO_SANITIZE needs GCC or Clang")

@@ -55,7 +55,7 @@ the score. The game speaks Spanish.")
 include(CPack)
 
 option(DUPLIMO_PACKAGE_TEST "Build the Debian package in the test run, check it and rebuild it elsewhere (needs dpkg-dev, file, lintian, appstream-compose; faketime and locales to vary the rebuild further)" OFF)
-if(DUPLIMO_PACKAGE_TEST)
+if(DUPLIMO_PACKAGE_TEST AND BUILD_TESTING)
     add_test(NAME package_build
         COMMAND ${CMAKE_CPACK_COMMAND} --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake -B ${CMAKE_BINARY_DIR}/package)
     add_test(NAME package_contents

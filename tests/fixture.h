@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QString>
 #include <QTest>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <deque>
 #include <vector>
@@ -35,13 +36,19 @@ struct Answers {
 // Makes a shown window the active one and waits for it. On Wayland only the
 // compositor activates windows, and headless weston has no seat to give one
 // the keyboard: there the window is made active as a desktop's compositor
-// makes a window it maps.
+// makes a window it maps, through the window-system events a platform
+// reports.
 inline bool make_active(QWidget& window)
 {
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         if (!QTest::qWaitForWindowExposed(&window))
             return false;
-        QApplication::setActiveWindow(&window);
+        using Events = QWindowSystemInterface;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+        Events::handleFocusWindowChanged<Events::SynchronousDelivery>(window.windowHandle(), Qt::ActiveWindowFocusReason);
+#else
+        Events::handleWindowActivated<Events::SynchronousDelivery>(window.windowHandle(), Qt::ActiveWindowFocusReason);
+#endif
         return QApplication::activeWindow() == &window;
     }
     window.activateWindow();

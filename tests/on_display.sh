@@ -3,12 +3,14 @@
 # Runs CMD on a private display server started for it and stopped after it:
 # Xvfb with openbox as window manager, or weston's headless back end. With
 # --accessibility, also a session bus and the accessibility bus, with Qt's
-# accessibility on, as a desktop with a screen reader has them. CMD's exit
+# accessibility on, as a desktop with a screen reader has them; then
+# AT_SPI_BUS_LAUNCHER names the bus's launcher (CMake finds it). CMD's exit
 # status is returned; 90 and up when a server could not start.
 set -u
 accessibility=
 if [ "${1:-}" = --accessibility ]; then
     accessibility=1
+    : "${AT_SPI_BUS_LAUNCHER:?names at-spi-bus-launcher}"
     shift
 fi
 platform=${1:-}
@@ -79,6 +81,9 @@ wayland)
     started+=("$server")
     wait_for 20 test -S "$XDG_RUNTIME_DIR/wayland-duplimo" || fail "weston did not start" 90
     export WAYLAND_DISPLAY=wayland-duplimo QT_QPA_PLATFORM=wayland
+    # Without a seat there is no text input for Qt's Wayland input context,
+    # which then fails as soon as a window takes the focus.
+    export QT_IM_MODULE=none
     unset DISPLAY
     ;;
 *)
@@ -99,7 +104,7 @@ server=$!
 started+=("$server")
 wait_for 20 test -s "$dir/bus" || fail "the session bus did not start" 92
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$dir/bus")
-/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >>"$dir/server.log" 2>&1 &
+"$AT_SPI_BUS_LAUNCHER" --launch-immediately --a11y=1 >>"$dir/server.log" 2>&1 &
 server=$!
 started+=("$server")
 has_accessibility_bus() {

@@ -3,7 +3,7 @@
 game in each state a player meets: idle, dealt, a card turned, a result box
 open, paused, and the close confirmation open.
 
-usage: validate_access.py PROGRAM
+usage: DUPLIMO_VALIDATOR_SCHEMA=.../basic.py validate_access.py PROGRAM
 Run it where PROGRAM reaches a display and the accessibility bus. Prints
 every report and exits 1 if there is an error, 2 if the game could not be
 driven.
@@ -19,9 +19,10 @@ import types
 
 import pyatspi
 from gi.repository import Atspi
+from pyatspi import ROLE_ALERT as ALERT, ROLE_PUSH_BUTTON as BUTTON
 from pyatspi import STATE_ENABLED, STATE_SHOWING, STATE_MANAGES_DESCENDANTS
 
-SCHEMA = os.environ.get('DUPLIMO_VALIDATOR_SCHEMA', '/usr/share/accerciser/plugindata/validate/basic.py')
+SCHEMA = os.environ['DUPLIMO_VALIDATOR_SCHEMA']
 TIMEOUT = 10
 
 
@@ -160,8 +161,11 @@ def descendants(acc):
 
 
 def find(root, role, name):
+    """The first descendant with that role (pyatspi.ROLE_..., or None for
+    any) and name. Roles are compared as numbers: their names change with
+    the release ("push button", "button")."""
     for acc in descendants(root):
-        if role in (None, acc.getRoleName()) and acc.name == name:
+        if role in (None, acc.getRole()) and acc.name == name:
             return acc
     return None
 
@@ -203,25 +207,25 @@ def main():
             errors += report.errors
 
         check('idle')
-        press(control('push button', 'Iniciar'))
-        first = control('push button', 'Carta 1')
+        press(control(BUTTON, 'Iniciar'))
+        first = control(BUTTON, 'Carta 1')
         wait_for('a deal', lambda: enabled(first))
         check('dealt')
         press(first)
         wait_for('a turned card', lambda: not first.getState().contains(STATE_SHOWING))
         check('one card turned')
-        press(control('push button', 'Carta 2'))
-        box = wait_for('the result box', lambda: find(app, 'alert', 'RESULTADO'))
+        press(control(BUTTON, 'Carta 2'))
+        box = wait_for('the result box', lambda: find(app, ALERT, 'RESULTADO'))
         check('result box open')
-        press(wait_for('Aceptar', lambda: find(box, 'push button', 'Aceptar')))
-        wait_for('the result box to close', lambda: find(app, 'alert', 'RESULTADO') is None)
-        press(control('push button', 'Detener'))
-        control('push button', 'Continuar')
+        press(wait_for('Aceptar', lambda: find(box, BUTTON, 'Aceptar')))
+        wait_for('the result box to close', lambda: find(app, ALERT, 'RESULTADO') is None)
+        press(control(BUTTON, 'Detener'))
+        control(BUTTON, 'Continuar')
         check('paused')
-        press(control('push button', 'Salir'))
-        box = wait_for('the close confirmation', lambda: find(app, 'alert', 'CONFIRMAR'))
+        press(control(BUTTON, 'Salir'))
+        box = wait_for('the close confirmation', lambda: find(app, ALERT, 'CONFIRMAR'))
         check('close confirmation open')
-        press(wait_for('Sí', lambda: find(box, 'push button', 'Sí')))
+        press(wait_for('Sí', lambda: find(box, BUTTON, 'Sí')))
         game.wait(TIMEOUT)
     except RuntimeError as error:
         print('validate_access.py: %s' % error, file=sys.stderr)

@@ -110,18 +110,38 @@ public:
     }
 };
 
-// A scroll bar that its area never shows: nothing a player can reach. Qt
-// would say that it controls its area, with nothing said back.
-bool never_shown(QScrollBar* bar)
-{
-    QWidget* container = bar->parentWidget();
-    auto* area = qobject_cast<QAbstractScrollArea*>(container ? container->parentWidget() : nullptr);
-    if (!area)
-        return false;
-    const Qt::ScrollBarPolicy policy =
-        bar->orientation() == Qt::Vertical ? area->verticalScrollBarPolicy() : area->horizontalScrollBarPolicy();
-    return policy == Qt::ScrollBarAlwaysOff;
-}
+// A scroll area's scroll bar. One that its area never shows is nothing a
+// player can reach; Qt would say that it controls its area, with nothing
+// said back. Qt may ask for the interface while the area is being built,
+// before its policy is set, so the policy is read when relations are asked
+// for. (The toolkit's areas show no scroll bar.)
+class AreaScrollBarAccessible : public QAccessibleWidget {
+public:
+    explicit AreaScrollBarAccessible(QScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        return never_shown() ? QList<QPair<QAccessibleInterface*, QAccessible::Relation>>() : QAccessibleWidget::relations(match);
+    }
+
+    static QAbstractScrollArea* area_of(const QScrollBar* bar)
+    {
+        const QWidget* container = bar->parentWidget();
+        return qobject_cast<QAbstractScrollArea*>(container ? container->parentWidget() : nullptr);
+    }
+
+private:
+    bool never_shown() const
+    {
+        const auto* bar = static_cast<const QScrollBar*>(widget());
+        const QAbstractScrollArea* area = area_of(bar);
+        if (!area)
+            return false;
+        const Qt::ScrollBarPolicy policy =
+            bar->orientation() == Qt::Vertical ? area->verticalScrollBarPolicy() : area->horizontalScrollBarPolicy();
+        return policy == Qt::ScrollBarAlwaysOff;
+    }
+};
 
 QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
 {
@@ -131,8 +151,8 @@ QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
         return new FrameAccessible(frame);
     if (auto* row = qobject_cast<QDialogButtonBox*>(object))
         return new ButtonRowAccessible(row);
-    if (auto* bar = qobject_cast<QScrollBar*>(object); bar && never_shown(bar))
-        return new QAccessibleWidget(bar, QAccessible::ScrollBar);
+    if (auto* bar = qobject_cast<QScrollBar*>(object); bar && AreaScrollBarAccessible::area_of(bar))
+        return new AreaScrollBarAccessible(bar);
     if (auto* announcer = qobject_cast<Announcer*>(object))
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     return nullptr;

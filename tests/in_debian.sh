@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# in_debian.sh RELEASE [CMD [ARGS...]]
+# Runs CMD (by default ./go test) on a copy of this tree inside a chroot of
+# Debian RELEASE (trixie, bookworm...), as a fresh machine of that release
+# would. The chroot is made once with debootstrap from Debian's archive and
+# kept for later runs under $DUPLIMO_CHROOTS (default /var/tmp); what CMD
+# installs in it stays too. proc, sys and dev are mounted for the run and
+# unmounted after it, whatever its end. Needs root.
+set -euo pipefail
+release=${1:?usage: $0 RELEASE [CMD [ARGS...]]}
+shift
+[ $# -gt 0 ] || set -- ./go test
+[ "$(id -u)" -eq 0 ] || { echo "in_debian.sh: needs root (debootstrap, chroot, mount)" >&2; exit 2; }
+source=$(cd "$(dirname "$0")/.." && pwd)
+root=${DUPLIMO_CHROOTS:-/var/tmp}/duplimo-debian-$release
+mirror=${DUPLIMO_MIRROR:-http://deb.debian.org/debian}
+
+if [ ! -e "$root/.duplimo-ready" ]; then
+    command -v debootstrap >/dev/null || {
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends debootstrap
+    }
+    # Made aside and moved in place whole, so that an interrupted bootstrap
+    # is never taken for a chroot.
+    rm -rf "$root.new"
+    echo "in_debian.sh: making a Debian $release chroot in $root"
+    debootstrap --variant=minbase --include=ca-certificates "$release" "$root.new" "$mirror"
+    touch "$root.new/.duplimo-ready"
+    rm -rf "$root"
+    mv "$root.new" "$root"
+fi
+
+mounted=()
+cleanup() {
+    local i
+    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
+        umount -R "${mounted[i]}" 2>/dev/null || umount -lR "${mounted[i]}"
+    done
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+mount_in() { # mount_in TARGET MOUNT-ARGS...
+    local target=$root/$1
+    shift
+    mount "$@" "$target"
+    mounted+=("$target")
+}
+mount_in proc -t proc proc
+mount_in sys -t sysfs sysfs
+mount_in dev --rbind /dev
+mount --make-rslave "$root/dev"
+cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+
+# The tree as it stands, uncommitted work included, in a fresh copy.
+work=/root/duplimo
+rm -rf "${root:?}$work"
+mkdir -p "$root$work"
+(cd "$source" && git ls-files -z --cached --others --exclude-standard |
+    while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
+    tar --null --no-recursion -T - -cf -) | tar -xf - -C "$root$work"
+
+echo "in_debian.sh: Debian $(cat "$root/etc/debian_version"): $*"
+chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    sh -c 'cd "$0" && exec "$@"' "$work" "$@"
