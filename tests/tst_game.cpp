@@ -1,6 +1,7 @@
 // Playing through the real window: turns, results, game control, closing, peek.
 #include "fixture.h"
 
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -323,6 +324,50 @@ private slots:
         QVERIFY(g.w.runtime().ended());
         QCOMPARE(g.answers.asked.size(), std::size_t{2});
         QCOMPARE(q(g.answers.asked[1].title), QStringLiteral("CONFIRMAR"));
+    }
+
+    // A close request from the window system while the question is open,
+    // as a window manager or a taskbar sends it, is absorbed by the question.
+    void a_second_close_while_asking_is_absorbed_data()
+    {
+        QTest::addColumn<bool>("asked_by_exit");
+        QTest::newRow("Salir") << true;
+        QTest::newRow("window manager") << false;
+    }
+    void a_second_close_while_asking_is_absorbed()
+    {
+        QFETCH(bool, asked_by_exit);
+        Game g;
+        g.start();
+        g.w.runtime().set_message_box_hook(nullptr);  // the real question
+        const QString before = g.snapshot();
+        QWindow* window = g.w.windowHandle();
+        using Events = QWindowSystemInterface;
+        bool window_open = false, question_open = false;
+        int questions = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            // What it answers means little while a modal box blocks the
+            // window; what counts is what stays open.
+            Events::handleCloseEvent<Events::SynchronousDelivery>(window);
+            window_open = g.w.isVisible() && window->handle();
+            question_open = QApplication::activeModalWidget() == box && box->isVisible();
+            for (QWidget* top : QApplication::topLevelWidgets())
+                questions += qobject_cast<QMessageBox*>(top) && top->isVisible();
+            box->buttons().value(1)->click();  // No
+        });
+        if (asked_by_exit)
+            click(button(g, "btnsalir"));
+        else
+            QVERIFY(!Events::handleCloseEvent<Events::SynchronousDelivery>(window));  // refused
+        QVERIFY(window_open);
+        QVERIFY(question_open);
+        QCOMPARE(questions, 1);
+        QVERIFY(g.w.isVisible() && g.w.windowHandle() == window && window->handle());
+        QVERIFY(!g.w.runtime().ended());
+        QCOMPARE(g.snapshot(), before);  // the game goes on: running, its clock ticking
+        QVERIFY(g.w.findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
     }
 
     void yes_ends_the_program_and_nothing_runs_after()

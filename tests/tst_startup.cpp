@@ -69,13 +69,24 @@ private slots:
     void a_failing_handler_keeps_what_it_did_and_ends_the_program()
     {
         TestWindow t;
-        int ran = 0;
-        t.w.runtime().dispatch([&] {
-            t.f.txttiempo.set_text(u"5");
-            ++ran;
-            tk::cint(u"abc");
-            ++ran;
+        // The clock ticks while the report is open, and no tick reaches the game.
+        t.w.runtime().set_message_box_hook([&](const tk::MessageBoxCall& call) {
+            t.answers.asked.push_back(call);
+            QTest::qWait(50);
+            return std::int16_t{tk::IDOK};
         });
+        int ran = 0;
+        QTimer::singleShot(0, [&] {
+            t.w.runtime().dispatch([&] {
+                t.f.Timer1.set_interval(1);
+                t.f.txttiempo.set_text(u"5");
+                ++ran;
+                tk::cint(u"abc");
+                ++ran;
+            });
+        });
+        QCOMPARE(QApplication::exec(), 1);  // the program's exit status
+        QCOMPARE(t.w.runtime().exit_status(), 1);
         QCOMPARE(ran, 1);
         QCOMPARE(q(t.f.txttiempo.text()), QStringLiteral("5"));
         QVERIFY(t.w.runtime().ended());

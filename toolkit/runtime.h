@@ -48,9 +48,13 @@ public:
     std::int16_t msgbox(const Text& prompt, std::int16_t style, const Text& title);
 
     // Ends the program at once: the window goes away, the event loop stops
-    // and no handler runs any more.
-    void end();
-    bool ended() const { return ended_; }
+    // with the given exit status and no handler runs any more.
+    void end(int status = 0);
+    bool ended() const { return state_ == State::Ended; }
+    // False from an unhandled error on: while it is reported, and after.
+    bool running() const { return state_ == State::Running; }
+    // The program's exit status once ended: 0, or 1 after an unhandled error.
+    int exit_status() const { return exit_status_; }
 
     void randomize() { random_.randomize(); }
     float rnd() { return random_.next(); }
@@ -59,11 +63,12 @@ public:
     void set_message_box_hook(MessageBoxHook hook) { hook_ = std::move(hook); }
 
     // Runs an event handler. An error that reaches here is reported and ends
-    // the program; once the program has ended, nothing runs.
+    // the program with status 1; from the error on, nothing runs, not even
+    // while the report is open.
     template <class Handler>
     void dispatch(Handler&& handler) noexcept
     {
-        if (ended_)
+        if (!running())
             return;
         try {
             handler();
@@ -78,17 +83,20 @@ public:
     // Raises Ended when the program ended while a nested event loop ran.
     void check_not_ended() const
     {
-        if (ended_)
+        if (ended())
             throw Ended{};
     }
 
 private:
+    enum class State { Running, Reporting, Ended };
+
     void fail(const Error& error) noexcept;
 
     QWidget* owner_;
     MessageBoxHook hook_;
     Random random_;
-    bool ended_ = false;
+    State state_ = State::Running;
+    int exit_status_ = 0;
 };
 
 }  // namespace tk

@@ -18,8 +18,10 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QSessionManager>
 #include <QTimer>
+#include <QWindow>
 
 #include <map>
 #include <set>
@@ -136,8 +138,11 @@ Frmprincipal::Frmprincipal()
 {
     tk::qt::install_accessibility();
     tk::qt::install_spanish_texts();
-    build();
-    connect_events();
+    // Building can fail as a handler can, and is reported the same way.
+    runtime_.dispatch([this] {
+        build();
+        connect_events();
+    });
 }
 
 void Frmprincipal::build()
@@ -284,8 +289,12 @@ void Frmprincipal::connect_events()
     for (tk::qt::CardBack* back : back_widgets_) {
         const auto index = static_cast<std::int16_t>(back->property(tk::qt::index_property).toInt());
         on_click(back, Command::Pick, [this, index] { game::btnsuperior_Click(form_, index); });
-        back->on_mouse_move([this, index](std::int16_t button, std::int16_t shift, float x, float y) {
-            runtime_.dispatch([&] { game::btnsuperior_MouseMove(form_, index, button, shift, x, y); });
+        back->on_mouse_move([this, index](std::int16_t button, std::int16_t shift, QPointF at) {
+            runtime_.dispatch([&] {
+                const double twips = tk::twips_per_pixel();
+                game::btnsuperior_MouseMove(form_, index, button, shift, static_cast<float>(at.x() * twips),
+                                            static_cast<float>(at.y() * twips));
+            });
         });
     }
 
@@ -313,7 +322,7 @@ Frmprincipal::Seen Frmprincipal::seen() const
 // hears what changed that the focus does not show.
 void Frmprincipal::guide(Command command, const Seen& before)
 {
-    if (runtime_.ended())
+    if (!runtime_.running())
         return;
     auto say = [this](const tk::TextBox& box, const QString& value) {
         announcer_->say(box.widget()->accessibleName() + QLatin1Char(' ') + value);
@@ -371,14 +380,33 @@ void Frmprincipal::showEvent(QShowEvent* event)
 
 void Frmprincipal::closeEvent(QCloseEvent* event)
 {
+    // While the question is open, it absorbs any other close request. Qt
+    // lets a window system's close through to a window whose close is under
+    // way, and would accept it without asking.
+    const QPointer<QWindow> handle = windowHandle();
+    if (handle)
+        handle->installEventFilter(this);
     // Close reasons: 0 from the window's close command, 1 from the program.
     std::int16_t cancel = 0;
     std::int16_t unload_mode = event->spontaneous() ? 0 : 1;
     runtime_.dispatch([&] { game::Form_QueryUnload(form_, cancel, unload_mode); });
-    if (cancel != 0 || runtime_.ended())
+    if (handle)
+        handle->removeEventFilter(this);
+    // After Yes the program has ended already; after an error it ends with
+    // the report.
+    if (cancel != 0 || !runtime_.running())
         event->ignore();
     else
         event->accept();
+}
+
+bool Frmprincipal::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close && watched == windowHandle()) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace window

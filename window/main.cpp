@@ -43,8 +43,8 @@ int main(int argc, char* argv[])
 
     window::Frmprincipal frmprincipal;
     frmprincipal.load();
-    if (frmprincipal.runtime().ended())
-        return EXIT_FAILURE;
+    if (frmprincipal.runtime().ended())  // building or loading failed, and said so
+        return frmprincipal.runtime().exit_status();
     frmprincipal.show();
     return application.exec();
 }

@@ -222,8 +222,7 @@ void CardBack::mouseMoveEvent(QMouseEvent* event)
                                                   (held & Qt::MiddleButton ? 4 : 0));
     const auto shift = static_cast<std::int16_t>((keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
                                                  (keys & Qt::AltModifier ? 4 : 0));
-    const QPointF at = event->position();
-    mouse_move_(button, shift, static_cast<float>(at.x() * to_twips(1)), static_cast<float>(at.y() * to_twips(1)));
+    mouse_move_(button, shift, event->position());
 }
 
 }  // namespace tk::qt

@@ -76,8 +76,10 @@ class CardBack : public Card {
     Q_OBJECT
 
 public:
-    // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
-    using MouseMove = std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
+    // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt;
+    // at: the position on the back in pixels, which the handler turns into
+    // twips where a failure is reported.
+    using MouseMove = std::function<void(std::int16_t button, std::int16_t shift, QPointF at)>;
 
     explicit CardBack(QWidget* parent) : Card(parent) {}
     // Lays the back over face, which shares its rectangle.
@@ -86,7 +88,7 @@ public:
     void setVisible(bool visible) override;
 
     // Reports mouse moves, with the button and modifier state and the
-    // position in twips, as long as the back is enabled and shown.
+    // position, as long as the back is enabled and shown.
     void on_mouse_move(MouseMove handler);
 
 protected:

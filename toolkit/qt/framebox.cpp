@@ -9,18 +9,22 @@
 namespace tk::qt {
 
 namespace {
-// From the frame's left edge to its caption, and around the caption.
+// From the frame's left edge to its caption, and around the caption, in twips.
 constexpr double caption_indent = 120, caption_padding = 30;
 }  // namespace
+
+FrameBox::FrameBox(const QString& caption, QWidget* parent)
+    : QGroupBox(caption, parent), indent_(to_pixels(caption_indent)), padding_(to_pixels(caption_padding))
+{
+}
 
 QRect FrameBox::caption_rect() const
 {
     const QFontMetrics metrics(font());
     const QString caption = title();
     if (caption.isEmpty())
-        return QRect(to_pixels(caption_indent), 0, 0, metrics.height());
-    const int padding = to_pixels(caption_padding);
-    return QRect(to_pixels(caption_indent), 0, metrics.horizontalAdvance(caption) + 2 * padding, metrics.height());
+        return QRect(indent_, 0, 0, metrics.height());
+    return QRect(indent_, 0, metrics.horizontalAdvance(caption) + 2 * padding_, metrics.height());
 }
 
 void FrameBox::paintEvent(QPaintEvent*)

@@ -8,13 +8,18 @@ namespace tk::qt {
 
 class FrameBox : public QGroupBox {
 public:
-    FrameBox(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+    FrameBox(const QString& caption, QWidget* parent);
 
     // The caption's place; the border's top edge crosses its middle.
     QRect caption_rect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // From the frame's left edge to its caption, and around the caption, in
+    // pixels: converted once, so that painting cannot fail.
+    int indent_, padding_;
 };
 
 }  // namespace tk::qt

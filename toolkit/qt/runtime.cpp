@@ -7,6 +7,8 @@
 #include <QThread>
 #include <QWidget>
 
+#include <cstdlib>
+
 namespace tk {
 
 std::int16_t Runtime::msgbox(const Text& prompt, std::int16_t style, const Text& title)
@@ -18,20 +20,22 @@ std::int16_t Runtime::msgbox(const Text& prompt, std::int16_t style, const Text&
     return answer;
 }
 
-void Runtime::end()
+void Runtime::end(int status)
 {
-    ended_ = true;
+    state_ = State::Ended;
+    exit_status_ = status;
     if (owner_)
         owner_->hide();
     // Leaves every running event loop, nested ones included. Without a
     // running loop there is nothing to leave, and exit() would make every
     // later loop return at once.
     if (QThread::currentThread()->loopLevel() > 0)
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(status);
 }
 
 void Runtime::fail(const Error& error) noexcept
 {
+    state_ = State::Reporting;
     try {
         const Text prompt = u"Se ha producido el error '" + cstr(error.number()) + u"' en tiempo de ejecución:\n\n" +
                             from_utf8(error.description());
@@ -39,7 +43,7 @@ void Runtime::fail(const Error& error) noexcept
     } catch (...) {
         // Nothing more can be reported; the program ends all the same.
     }
-    end();
+    end(EXIT_FAILURE);
 }
 
 }  // namespace tk
