@@ -80,8 +80,6 @@ struct TestWindow {
 
     QAbstractButton* back(int i) const { return f.btnsuperior(static_cast<std::int16_t>(i)).widget(); }
     QAbstractButton* face(int i) const { return f.btnimagen(static_cast<std::int16_t>(i)).widget(); }
-    // A face's Visible: its widget shows only while its back is hidden.
-    bool face_visible(int i) const { return f.btnimagen(static_cast<std::int16_t>(i)).visible(); }
     int key(int i) const { return tk::cint(f.btnsuperior(static_cast<std::int16_t>(i)).tag()); }
     // Every property the game changes, as text, to compare whole states.
     QString snapshot() const

@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(g.state(), QStringLiteral("finished"));
         QCOMPARE(g.f.pending.contador, std::int16_t{0});
         for (int i = 0; i < game::cells; ++i)
-            QVERIFY(!g.face_visible(i) && g.back(i)->isHidden());
+            QVERIFY(g.face(i)->isHidden() && g.back(i)->isHidden());
         QCOMPARE(g.answers.asked.size(), std::size_t{30});
         for (const tk::MessageBoxCall& call : g.answers.asked) {
             QCOMPARE(q(call.prompt), QStringLiteral("Correcto"));
@@ -114,7 +114,7 @@ private slots:
         const int i = g.cell_on_board(), j = g.partner(i), k = g.stranger(i);
 
         click(g.back(i));
-        QVERIFY(g.back(i)->isHidden() && g.face_visible(i));
+        QVERIFY(g.back(i)->isHidden() && !g.face(i)->isHidden());
         QCOMPARE(g.f.pending.contador, std::int16_t{1});
         QCOMPARE(int{g.f.pending.valor_primero}, g.key(i));
         QCOMPARE(int{g.f.pending.indice_primero}, i);
@@ -138,7 +138,7 @@ private slots:
         click(g.back(j));
         click(g.back(i));
         QCOMPARE(q(g.answers.asked.back().prompt), QStringLiteral("Correcto"));
-        QVERIFY(g.back(i)->isHidden() && !g.face_visible(i) && g.back(j)->isHidden() && !g.face_visible(j));
+        QVERIFY(g.back(i)->isHidden() && g.face(i)->isHidden() && g.back(j)->isHidden() && g.face(j)->isHidden());
         QCOMPARE(q(g.f.txtacertados.text()), QStringLiteral("1"));
         QCOMPARE(q(g.f.txtfallados.text()), QStringLiteral("1"));
         QCOMPARE(g.state(), QStringLiteral("running"));
@@ -230,7 +230,7 @@ private slots:
             QCOMPARE(q(g.f.txtfallados.text()), QStringLiteral("0"));
             QCOMPARE(q(g.f.txttiempo.text()), QStringLiteral("1"));
             for (int i = 0; i < game::cells; ++i)
-                QVERIFY(!g.back(i)->isHidden() && g.face_visible(i));
+                QVERIFY(!g.back(i)->isHidden() && g.f.btnimagen(static_cast<std::int16_t>(i)).visible());
         }
         // Only running and resumed boards take clicks.
         if (g.cell_on_board() >= 0) {
@@ -248,7 +248,7 @@ private slots:
         click(g.back(i));
         g.pause_or_continue();
         QCOMPARE(g.state(), QStringLiteral("paused"));
-        QVERIFY(g.back(i)->isHidden() && g.face_visible(i));
+        QVERIFY(g.back(i)->isHidden() && !g.face(i)->isHidden());
         QCOMPARE(g.f.pending.contador, std::int16_t{1});
         g.pause_or_continue();
         click(g.back(g.partner(i)));

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -62,6 +63,12 @@ public:
 
     void set_message_box_hook(MessageBoxHook hook) { hook_ = std::move(hook); }
 
+    // The owner's part in every message box a player sees: called as it
+    // opens, it may have something said first, and returns the controls
+    // that the box must leave in view.
+    using BeforeMessageBox = std::function<std::vector<QWidget*>()>;
+    void set_before_message_box(BeforeMessageBox before) { before_box_ = std::move(before); }
+
     // Runs an event handler. An error that reaches here is reported and ends
     // the program with status 1; from the error on, nothing runs, not even
     // while the report is open.
@@ -94,6 +101,7 @@ private:
 
     QWidget* owner_;
     MessageBoxHook hook_;
+    BeforeMessageBox before_box_;
     Random random_;
     State state_ = State::Running;
     int exit_status_ = 0;

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <array>
 #include <map>
 #include <set>
 #include <string_view>
@@ -93,7 +94,6 @@ QWidget* make_control(const ControlSpec& spec, QWidget* container)
     case ControlType::Label: {
         auto* label = new QLabel(caption, container);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        tk::qt::name_as_shown(label);
         return label;
     }
     case ControlType::TextBox: {
@@ -157,6 +157,8 @@ void Frmprincipal::build()
     setFont(default_font);
 
     std::map<std::string_view, QWidget*> containers;
+    std::array<tk::qt::CardFace*, 60> faces{};
+    std::array<tk::qt::CardBack*, 60> backs{};
     std::set<QWidget*> coloured;
     const auto specs = frmprincipal_controls();
     std::vector<QWidget*> stacked;
@@ -203,9 +205,9 @@ void Frmprincipal::build()
         if (spec.colour != default_colour)
             coloured.insert(widget);
         if (spec.index >= 0 && spec.graphical)
-            face_widgets_.at(static_cast<std::size_t>(spec.index)) = static_cast<tk::qt::CardFace*>(widget);
+            faces.at(static_cast<std::size_t>(spec.index)) = static_cast<tk::qt::CardFace*>(widget);
         else if (spec.index >= 0)
-            back_widgets_.at(static_cast<std::size_t>(spec.index)) = static_cast<tk::qt::CardBack*>(widget);
+            backs.at(static_cast<std::size_t>(spec.index)) = static_cast<tk::qt::CardBack*>(widget);
         stacked.push_back(widget);
         if (spec.tab_index >= 0) {
             widget->setProperty(tk::qt::tab_index_property, int{spec.tab_index});
@@ -223,11 +225,12 @@ void Frmprincipal::build()
     for (std::size_t k = 1; k < tab_order.size(); ++k)
         setTabOrder(tab_order[k - 1].second, tab_order[k].second);
 
-    for (std::size_t i = 0; i < back_widgets_.size(); ++i)
-        back_widgets_[i]->cover(face_widgets_[i]);
-    announcer_ = new tk::qt::Announcer(this);
+    grid_ = new tk::qt::CardGrid(containers.at("Frame1"));
+    for (std::size_t i = 0; i < backs.size(); ++i)
+        grid_->add(backs[i], faces[i]);
 
     bind_form();
+    focus_and_speech_ = std::make_unique<FocusAndSpeech>(this, form_, *grid_);
     control<QWidget>("btniniciar")->setFocus();
 }
 
@@ -247,10 +250,10 @@ void Frmprincipal::bind_form()
     form_.txtacertados = tk::TextBox(control<QPlainTextEdit>("txtacertados"));
     form_.txtfallados = tk::TextBox(control<QPlainTextEdit>("txtfallados"));
     form_.txttiempo = tk::TextBox(control<QPlainTextEdit>("txttiempo"));
-    for (tk::qt::CardFace* face : face_widgets_)
-        form_.btnimagen.add(tk::Button(face));
-    for (tk::qt::CardBack* back : back_widgets_)
-        form_.btnsuperior.add(tk::Button(back));
+    for (int cell = 0; cell < grid_->count(); ++cell) {
+        form_.btnimagen.add(tk::Button(grid_->face(cell)));
+        form_.btnsuperior.add(tk::Button(grid_->back(cell)));
+    }
 }
 
 template <class Widget>
@@ -271,22 +274,22 @@ void Frmprincipal::connect_events()
     // The control is its own connection's context: Qt tells assistive
     // technology that a button controls whatever widget its click is
     // connected to, and none of them controls the window.
+    using Command = FocusAndSpeech::Command;
     auto on_click = [this](QAbstractButton* control, Command command, auto handler) {
         QObject::connect(control, &QAbstractButton::clicked, control, [this, control, command, handler] {
             if (!control->isVisible() || !control->isEnabled() || QApplication::activeModalWidget())
                 return;
-            const Seen before = seen();
-            if (command == Command::Start && focusWidget())
-                focusWidget()->clearFocus();  // placed on the board afterwards, without a stop on the way
+            focus_and_speech_->before(command);
             runtime_.dispatch(handler);
-            guide(command, before);
+            focus_and_speech_->after(command);
         });
     };
     on_click(form_.btniniciar.widget(), Command::Start, [this] { game::btniniciar_Click(form_); });
     on_click(form_.btndetener.widget(), Command::PauseContinue, [this] { game::btndetener_Click(form_); });
     on_click(form_.btnsalir.widget(), Command::Exit, [this] { game::btnsalir_Click(form_); });
 
-    for (tk::qt::CardBack* back : back_widgets_) {
+    for (int cell = 0; cell < grid_->count(); ++cell) {
+        tk::qt::CardBack* back = grid_->back(cell);
         const auto index = static_cast<std::int16_t>(back->property(tk::qt::index_property).toInt());
         on_click(back, Command::Pick, [this, index] { game::btnsuperior_Click(form_, index); });
         back->on_mouse_move([this, index](std::int16_t button, std::int16_t shift, QPointF at) {
@@ -310,53 +313,6 @@ void Frmprincipal::connect_events()
         }
     });
 #endif
-}
-
-Frmprincipal::Seen Frmprincipal::seen() const
-{
-    return {form_.txtacertados.widget()->toPlainText(), form_.txtfallados.widget()->toPlainText(),
-            form_.btndetener.widget()->isEnabled()};
-}
-
-// After a command, the keyboard goes where play goes on, and a screen reader
-// hears what changed that the focus does not show.
-void Frmprincipal::guide(Command command, const Seen& before)
-{
-    if (!runtime_.running())
-        return;
-    auto say = [this](const tk::TextBox& box, const QString& value) {
-        announcer_->say(box.widget()->accessibleName() + QLatin1Char(' ') + value);
-    };
-    switch (command) {
-    case Command::Start:
-        for (tk::qt::CardBack* back : back_widgets_) {
-            if (back->isVisibleTo(this) && back->isEnabled()) {
-                back->setFocus(Qt::OtherFocusReason);
-                break;
-            }
-        }
-        break;
-    case Command::PauseContinue: {
-        QAbstractButton* button = form_.btndetener.widget();
-        if (focusWidget() == button)
-            announcer_->say(button->text().remove(QLatin1Char('&')));
-        else if (button->isEnabled())
-            button->setFocus(Qt::OtherFocusReason);
-        break;
-    }
-    case Command::Pick: {
-        const Seen after = seen();
-        if (after.hits != before.hits)
-            say(form_.txtacertados, after.hits);
-        else if (after.misses != before.misses)
-            say(form_.txtfallados, after.misses);
-        if (before.pause_enabled && !after.pause_enabled)  // that was the last pair
-            form_.btniniciar.widget()->setFocus(Qt::OtherFocusReason);
-        break;
-    }
-    case Command::Exit:
-        break;
-    }
 }
 
 bool Frmprincipal::session_ending()

@@ -4,15 +4,14 @@
 
 #include "game/form.h"
 #include "toolkit/runtime.h"
+#include "window/focus_and_speech.h"
 
 #include <QWidget>
 
-#include <array>
+#include <memory>
 
 namespace tk::qt {
-class Announcer;
-class CardBack;
-class CardFace;
+class CardGrid;
 }  // namespace tk::qt
 
 namespace window {
@@ -37,26 +36,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    enum class Command { Start, PauseContinue, Exit, Pick };
-    // What a player sees of the score and the game's course.
-    struct Seen {
-        QString hits, misses;
-        bool pause_enabled;
-    };
-
     void build();
     void bind_form();
     void connect_events();
     template <class Widget>
     Widget* control(const char* name) const;
-    Seen seen() const;
-    void guide(Command command, const Seen& before);
 
-    std::array<tk::qt::CardFace*, 60> face_widgets_{};
-    std::array<tk::qt::CardBack*, 60> back_widgets_{};
-    tk::qt::Announcer* announcer_ = nullptr;
+    tk::qt::CardGrid* grid_ = nullptr;
     tk::Runtime runtime_{this};
     game::Form form_{runtime_};
+    std::unique_ptr<FocusAndSpeech> focus_and_speech_;
 };
 
 }  // namespace window

@@ -15,8 +15,8 @@ namespace tk::qt {
 
 namespace {
 
-// A face is named by its picture only while it can be seen; covered, it is
-// in no frame's list of children and raises no events (see CardFace).
+// A face is named by its picture only while it is on show; covered, it is
+// in no frame's list of children and raises no events (see CardGrid).
 class FaceAccessible : public QAccessibleWidget {
 public:
     explicit FaceAccessible(CardFace* face) : QAccessibleWidget(face, QAccessible::Button) {}
@@ -24,7 +24,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return face()->offered() ? face()->picture_name() : QString();
+            return face()->isHidden() ? QString() : face()->picture_name();
         return QAccessibleWidget::text(t);
     }
 
@@ -43,8 +43,8 @@ private:
     CardFace* face() const { return static_cast<CardFace*>(widget()); }
 };
 
-// A frame, named by its caption, whose children are the controls in it
-// that a player can see.
+// A frame, named by its caption, whose children are the controls in it: a
+// card grid's cells in cell order, as a player sees them.
 class FrameAccessible : public QAccessibleWidget {
 public:
     explicit FrameAccessible(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
@@ -72,16 +72,30 @@ public:
 private:
     QList<QWidget*> children() const
     {
+        if (const CardGrid* grid = CardGrid::of(widget()))
+            return grid->on_show();
         QList<QWidget*> list;
         for (QObject* object : widget()->children()) {
             auto* child = qobject_cast<QWidget*>(object);
             if (!child || child->isWindow())
                 continue;
-            if (auto* face = qobject_cast<CardFace*>(child); face && !face->offered())
-                continue;
             list.append(child);
         }
         return list;
+    }
+};
+
+// A label in a frame, named by the text it shows and by nothing else: Qt
+// would name an empty one by its frame's title. Empty, it has no name.
+class FrameLabelAccessible : public QAccessibleWidget {
+public:
+    explicit FrameLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
     }
 };
 
@@ -149,6 +163,8 @@ QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
         return new FaceAccessible(face);
     if (auto* frame = qobject_cast<QGroupBox*>(object))
         return new FrameAccessible(frame);
+    if (auto* label = qobject_cast<QLabel*>(object); label && qobject_cast<QGroupBox*>(label->parentWidget()))
+        return new FrameLabelAccessible(label);
     if (auto* row = qobject_cast<QDialogButtonBox*>(object))
         return new ButtonRowAccessible(row);
     if (auto* bar = qobject_cast<QScrollBar*>(object); bar && AreaScrollBarAccessible::area_of(bar))
@@ -159,13 +175,6 @@ QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
 }
 
 }  // namespace
-
-void name_as_shown(QLabel* label)
-{
-    // With no name of its own an empty label would be read out as its
-    // frame's title; a blank name reads as the nothing that is shown.
-    label->setAccessibleName(label->text().isEmpty() ? QStringLiteral(" ") : label->text());
-}
 
 void install_accessibility()
 {
@@ -179,6 +188,13 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(0, 0);
     hide();
+    // Long enough for a screen reader to have read the text.
+    quiet_.setSingleShot(true);
+    quiet_.setInterval(2000);
+    connect(&quiet_, &QTimer::timeout, this, [this] {
+        hide();
+        setAccessibleName(QString());
+    });
 }
 
 void Announcer::say(const QString& text)
@@ -187,6 +203,7 @@ void Announcer::say(const QString& text)
     hide();
     setAccessibleName(text);
     show();
+    quiet_.start();
 }
 
 }  // namespace tk::qt

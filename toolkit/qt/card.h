@@ -1,42 +1,39 @@
-// A cell of a card grid: a face that shows a picture and the plain back that
-// lies over it, each a control of its own.
+// A grid of cards. Each cell is a face that shows a picture and the plain
+// back that lies over it, each a control of its own; the grid knows what a
+// player sees in each cell and is the one place where that changes.
 //
-// The face is offered to the player (drawn, in the tab chain, known to
-// assistive technology) only while it can be seen: visible, with its back
-// hidden. The keyboard stays on a cell while it is turned and turned back,
-// moves on to the next cell still on the board when its cell leaves, and
-// the arrow keys move along the rows and columns of the cells on the board
-// and on from row to row, reaching every cell on it.
+// A face is on show (drawn, in the tab chain, known to assistive
+// technology) only while its own Visible flag is set and its back is
+// hidden. The arrow keys move along the rows and columns of the cells on
+// the board and on from row to row, reaching every cell on it.
 #pragma once
 
-#include <QPushButton>
+#include "toolkit/qt/focusmark.h"
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace tk::qt {
 
 class CardBack;
+class CardFace;
+class CardGrid;
 
-// The classic focus mark: a dotted rectangle just inside the control's edge.
-void draw_focus_mark(QWidget* control, int inset);
-
-// A push button that shows the focus mark.
-class MarkedButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-// What a face and a back share: the arrow keys.
+// What a face and a back share: their cell, and the arrow keys.
 class Card : public MarkedButton {
 public:
     explicit Card(QWidget* parent) : MarkedButton(parent) {}
+    int cell() const { return cell_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+    CardGrid* grid_ = nullptr;  // set by the grid
+
+private:
+    friend class CardGrid;
+    int cell_ = -1;
 };
 
 class CardFace : public Card {
@@ -45,31 +42,21 @@ class CardFace : public Card {
 public:
     explicit CardFace(QWidget* parent) : Card(parent) {}
 
-    // The control's Visible; the widget itself shows only while offered.
+    // The control's Visible flag. The widget itself is on show only while
+    // its back is hidden too.
     bool shown() const { return shown_; }
     void setVisible(bool visible) override;
-    bool offered() const { return offered_; }
 
-    // What the picture shows, told to assistive technology while offered.
+    // What the picture shows, told to assistive technology while on show.
     const QString& picture_name() const { return picture_name_; }
     void set_picture(const QIcon& icon, const QString& name);
-
-    // Turned by the command being handled, taking the keyboard with it.
-    bool just_turned() const { return just_turned_; }
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    friend class CardBack;
-    void set_covered(bool covered);
-    void update_offer();
-
     QString picture_name_;
     bool shown_ = true;
-    bool covered_ = false;
-    bool offered_ = true;
-    bool just_turned_ = false;
 };
 
 class CardBack : public Card {
@@ -82,9 +69,7 @@ public:
     using MouseMove = std::function<void(std::int16_t button, std::int16_t shift, QPointF at)>;
 
     explicit CardBack(QWidget* parent) : Card(parent) {}
-    // Lays the back over face, which shares its rectangle.
-    void cover(CardFace* face);
-    CardFace* face() const { return face_; }
+    bool shown() const { return shown_; }
     void setVisible(bool visible) override;
 
     // Reports mouse moves, with the button and modifier state and the
@@ -95,8 +80,54 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    CardFace* face_ = nullptr;
     MouseMove mouse_move_;
+    bool shown_ = true;
+};
+
+// The cells in index order. A change of what a cell shows raises the
+// events that assistive technology follows (the old control leaves the
+// frame's children, the new one joins them) and, where the control that
+// leaves has the keyboard, asks the focus rule where it goes.
+class CardGrid : public QObject {
+    Q_OBJECT
+
+public:
+    // cell: the cell that changed; now: what it shows now, or nullptr.
+    // Returns the control to take the keyboard, or nullptr to let Qt move
+    // it along the tab chain.
+    using FocusRule = std::function<QWidget*(int cell, QWidget* now)>;
+
+    // The grid of the cards in frame, which lists them for assistive
+    // technology; it belongs to the frame.
+    explicit CardGrid(QWidget* frame);
+    static const CardGrid* of(const QWidget* frame);
+
+    // Adds the next cell: back lying over face, in the same rectangle.
+    void add(CardBack* back, CardFace* face);
+    int count() const { return static_cast<int>(cells_.size()); }
+    CardBack* back(int cell) const { return cells_.at(static_cast<std::size_t>(cell)).back; }
+    CardFace* face(int cell) const { return cells_.at(static_cast<std::size_t>(cell)).face; }
+    // What a player sees in the cell: its back, its face turned up, or
+    // nullptr once it is off the board.
+    QWidget* showing(int cell) const { return cells_.at(static_cast<std::size_t>(cell)).showing; }
+    // What the cells show, in cell order.
+    QList<QWidget*> on_show() const;
+
+    void set_focus_rule(FocusRule rule) { focus_rule_ = std::move(rule); }
+
+private:
+    friend class CardFace;
+    friend class CardBack;
+    struct Cell {
+        CardBack* back;
+        CardFace* face;
+        QWidget* showing;
+    };
+    // Brings the widgets in line with their Visible flags.
+    void update(int cell);
+
+    std::vector<Cell> cells_;
+    FocusRule focus_rule_;
 };
 
 }  // namespace tk::qt

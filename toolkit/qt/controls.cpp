@@ -108,12 +108,7 @@ void Frame::set_enabled(bool on) { checked()->setEnabled(on); }
 
 QLabel* Label::checked() const { return require(w_); }
 Text Label::caption() const { return from_qt(checked()->text()); }
-void Label::set_caption(const Text& caption)
-{
-    QLabel* label = checked();
-    label->setText(to_qt(caption));
-    qt::name_as_shown(label);
-}
+void Label::set_caption(const Text& caption) { checked()->setText(to_qt(caption)); }
 
 QPlainTextEdit* TextBox::checked() const { return require(w_); }
 Text TextBox::text() const { return from_qt(checked()->toPlainText()); }

@@ -1,11 +1,10 @@
 // A modal QMessageBox for a message-box style, with Spanish buttons that
 // carry text only and show the focus mark, an icon named for what it shows,
-// wide enough for its title, and placed where it hides no turned card of
-// its owner.
+// wide enough for its title, and placed where it hides none of the controls
+// its owner wants kept in view.
 #include "toolkit/qt/messagebox.h"
 
-#include "toolkit/qt/access.h"
-#include "toolkit/qt/card.h"
+#include "toolkit/qt/focusmark.h"
 #include "toolkit/runtime.h"
 
 #include <QApplication>
@@ -52,7 +51,10 @@ int title_width(const QString& title)
 
 class Box : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    Box(Icon icon, const QString& title, const QString& text, QWidget* owner, const std::vector<QWidget*>& keep_in_view)
+        : QMessageBox(icon, title, text, NoButton, owner), keep_in_view_(keep_in_view)
+    {
+    }
 
 protected:
     void showEvent(QShowEvent* event) override
@@ -65,16 +67,16 @@ protected:
 
 private:
     // The nearest place to the centre, on the screen, where the box with
-    // its frame covers no face that is turned up.
+    // its frame covers none of the controls to keep in view.
     void place()
     {
         QWidget* owner = parentWidget();
         if (!owner)
             return;
-        QList<QRect> turned;
-        for (const CardFace* face : owner->findChildren<CardFace*>())
-            if (face->offered() && face->isVisible())
-                turned << QRect(face->mapToGlobal(QPoint()), face->size()).adjusted(-2, -2, 2, 2);
+        QList<QRect> kept;
+        for (const QWidget* control : keep_in_view_)
+            if (control->isVisible())
+                kept << QRect(control->mapToGlobal(QPoint()), control->size()).adjusted(-2, -2, 2, 2);
         // Not mapped yet, the box has no frame to measure: the window
         // manager gives it one like its owner's.
         const QRect owner_inner = owner->geometry(), owner_outer = owner->frameGeometry();
@@ -82,7 +84,7 @@ private:
                              owner_outer.right() - owner_inner.right(), owner_outer.bottom() - owner_inner.bottom());
         const QRect outer = geometry().marginsAdded(frame);
         auto clear = [&](const QRect& r) {
-            return std::none_of(turned.begin(), turned.end(), [&](const QRect& t) { return t.intersects(r); });
+            return std::none_of(kept.begin(), kept.end(), [&](const QRect& t) { return t.intersects(r); });
         };
         if (clear(outer))
             return;
@@ -101,23 +103,18 @@ private:
         if (best_distance != std::numeric_limits<qint64>::max())
             move(best + QPoint(frame.left(), frame.top()));
     }
+
+    std::vector<QWidget*> keep_in_view_;
 };
 
 }  // namespace
 
-std::int16_t show_message_box(QWidget* owner, const Text& prompt, std::int16_t style, const Text& title)
+std::int16_t show_message_box(QWidget* owner, const Text& prompt, std::int16_t style, const Text& title,
+                              const std::vector<QWidget*>& keep_in_view)
 {
-    // A box that takes the keyboard from a card turned just now would keep
-    // a screen reader from telling its picture: it is told first.
-    if (owner) {
-        auto* face = qobject_cast<CardFace*>(owner->focusWidget());
-        auto* announcer = owner->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly);
-        if (face && face->just_turned() && announcer)
-            announcer->say(face->picture_name());
-    }
     const QString caption = QString::fromStdU16String(title);
     const Icon icon = icon_for(style);
-    Box box(icon.icon, caption, QString::fromStdU16String(prompt), QMessageBox::NoButton, owner);
+    Box box(icon.icon, caption, QString::fromStdU16String(prompt), owner, keep_in_view);
     box.setWindowModality(Qt::ApplicationModal);
     for (QLabel* label : box.findChildren<QLabel*>())
         if (!label->pixmap().isNull())

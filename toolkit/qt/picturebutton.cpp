@@ -1,7 +1,7 @@
 // Painting of a graphical command button.
 #include "toolkit/qt/picturebutton.h"
 
-#include "toolkit/qt/card.h"
+#include "toolkit/qt/focusmark.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

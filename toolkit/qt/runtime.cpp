@@ -14,7 +14,9 @@ namespace tk {
 std::int16_t Runtime::msgbox(const Text& prompt, std::int16_t style, const Text& title)
 {
     check_not_ended();
-    const std::int16_t answer = hook_ ? hook_({prompt, style, title}) : qt::show_message_box(owner_, prompt, style, title);
+    const std::int16_t answer = hook_ ? hook_({prompt, style, title})
+                                      : qt::show_message_box(owner_, prompt, style, title,
+                                                             before_box_ ? before_box_() : std::vector<QWidget*>());
     // A handler run from the message box's event loop may have ended the program.
     check_not_ended();
     return answer;

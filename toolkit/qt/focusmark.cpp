@@ -1,0 +1,24 @@
+// Painting of the focus mark.
+#include "toolkit/qt/focusmark.h"
+
+#include <QPainter>
+
+namespace tk::qt {
+
+void draw_focus_mark(QWidget* control, int inset)
+{
+    if (!control->hasFocus())
+        return;
+    QPainter painter(control);
+    QPen pen(control->palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(control->rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+}
+
+void MarkedButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    draw_focus_mark(this, 3);
+}
+
+}  // namespace tk::qt
