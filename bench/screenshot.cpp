@@ -1,19 +1,30 @@
 // Renders the main window to PNG files: idle, dealt, and with cards turned.
-// Usage: screenshot DIR
+// Usage: screenshot DIR [light|dark|contrast [SECONDS]]: in Qt's own palette,
+// or in a dark or a high-contrast one; with SECONDS, the last state stays
+// on screen that long, for a screenshot of the desktop.
 #include "game/board.h"
 #include "game/handlers.h"
+#include "tests/palettes.h"
 #include "window/frmprincipal.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPixmap>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString palette = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (palette == QLatin1String("dark"))
+        QApplication::setPalette(dark_palette());
+    else if (palette == QLatin1String("contrast"))
+        QApplication::setPalette(high_contrast_palette());
     window::Frmprincipal w;
     game::Form& f = w.form();
     w.runtime().set_message_box_hook([](const tk::MessageBoxCall&) { return std::int16_t{tk::IDOK}; });
+    w.runtime().random().fix_seed(1);  // the same deal every time
     w.show();
     w.grab().save(dir + QStringLiteral("/idle.png"));
 
@@ -49,6 +60,11 @@ int main(int argc, char* argv[])
     game::btndetener_Click(f);
     w.grab().save(dir + QStringLiteral("/paused.png"));
     game::btndetener_Click(f);
+    f.btnimagen(30).widget()->setFocus();  // the card turned last keeps the keyboard
     w.grab().save(dir + QStringLiteral("/playing.png"));
+    if (argc > 3) {
+        QTimer::singleShot(QString::fromLocal8Bit(argv[3]).toInt() * 1000, &application, [] { QCoreApplication::exit(0); });
+        return application.exec();
+    }
     return 0;
 }

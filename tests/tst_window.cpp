@@ -155,7 +155,6 @@ private slots:
             QCOMPARE(info.pointSizeF(), 12.0);
             QVERIFY2(info.family().contains(QLatin1String("Serif")) || info.family() == QLatin1String("Times New Roman"),
                      qPrintable(info.family()));
-            QCOMPARE(frame->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         }
         QCOMPARE(static_cast<QGroupBox*>(control(t, "Frame1"))->title(), QString());
         for (const char* name : {"Label1", "Label2", "Label3"})

@@ -4,6 +4,7 @@
 #include "game/handlers.h"
 #include "toolkit/qt/access.h"
 #include "toolkit/qt/card.h"
+#include "toolkit/qt/contrast.h"
 #include "toolkit/qt/framebox.h"
 #include "toolkit/qt/imagestore.h"
 #include "toolkit/qt/picturebutton.h"
@@ -25,7 +26,6 @@
 
 #include <array>
 #include <map>
-#include <set>
 #include <string_view>
 
 namespace window {
@@ -61,28 +61,27 @@ QFont font_of(const Font& font)
     return f;
 }
 
-// A control's caption or text colour. A frame's caption colour would pass to
-// its children, so those keep the default colours explicitly. Controls that
-// inherit nothing keep the shared palette, which lets the style reuse its
-// cached drawings across them.
-void set_colours(QWidget* widget, const ControlSpec& spec, bool coloured_container)
+// A control's caption or text colour, kept readable on the background the
+// desktop's palette gives it, now and after any change of palette. A
+// frame's caption colour is its own, not its controls'. Controls without a
+// colour keep the shared palette, which lets the style reuse its cached
+// drawings across them.
+void set_colour(QWidget* widget, const ControlSpec& spec)
 {
-    if (spec.colour == default_colour && !coloured_container)
+    if (spec.colour == default_colour)
         return;
-    const QPalette defaults = QApplication::palette();
-    QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Active, role, defaults.color(QPalette::Active, role));
-        palette.setColor(QPalette::Inactive, role, defaults.color(QPalette::Inactive, role));
-        palette.setColor(QPalette::Disabled, role, defaults.color(QPalette::Disabled, role));
+    const QColor colour{QRgb(spec.colour)};
+    switch (spec.type) {
+    case ControlType::Frame:
+        static_cast<tk::qt::FrameBox*>(widget)->set_caption_colour(colour);
+        break;
+    case ControlType::TextBox:  // large digits
+        tk::qt::keep_readable(widget, QPalette::Text, QPalette::Base, colour, tk::qt::large_text_contrast);
+        break;
+    default:
+        tk::qt::keep_readable(widget, QPalette::WindowText, QPalette::Window, colour, tk::qt::normal_text_contrast);
+        break;
     }
-    if (spec.colour != default_colour) {
-        const QColor colour{QRgb(spec.colour)};
-        // A frame's caption is drawn in Text or WindowText, depending on the style.
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-            palette.setColor(role, colour);
-    }
-    widget->setPalette(palette);
 }
 
 QWidget* make_control(const ControlSpec& spec, QWidget* container)
@@ -159,7 +158,6 @@ void Frmprincipal::build()
     std::map<std::string_view, QWidget*> containers;
     std::array<tk::qt::CardFace*, 60> faces{};
     std::array<tk::qt::CardBack*, 60> backs{};
-    std::set<QWidget*> coloured;
     const auto specs = frmprincipal_controls();
     std::vector<QWidget*> stacked;
     std::vector<std::pair<int, QWidget*>> tab_order;
@@ -192,7 +190,7 @@ void Frmprincipal::build()
         widget->setObjectName(name);
         widget->setGeometry(tk::qt::to_pixels(spec.left, spec.top, spec.width, spec.height));
         widget->setFont(spec.font.family ? font_of(spec.font) : default_font);
-        set_colours(widget, spec, coloured.contains(container));
+        set_colour(widget, spec);
         widget->setEnabled(spec.enabled);
         if (spec.index >= 0)
             widget->setProperty(tk::qt::index_property, int{spec.index});
@@ -202,8 +200,6 @@ void Frmprincipal::build()
             widget->setAccessibleName(qstring(card_back_name).arg(spec.index + 1));
         if (spec.type == ControlType::Frame)
             containers[spec.name] = widget;
-        if (spec.colour != default_colour)
-            coloured.insert(widget);
         if (spec.index >= 0 && spec.graphical)
             faces.at(static_cast<std::size_t>(spec.index)) = static_cast<tk::qt::CardFace*>(widget);
         else if (spec.index >= 0)

@@ -1,6 +1,7 @@
 // Painting of a classic frame.
 #include "toolkit/qt/framebox.h"
 
+#include "toolkit/qt/contrast.h"
 #include "toolkit/qt/twips.h"
 
 #include <QPainter>
@@ -47,7 +48,11 @@ void FrameBox::paintEvent(QPaintEvent*)
     if (title().isEmpty())
         return;
     painter.fillRect(caption, colours.brush(QPalette::Window));
-    style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, colours, isEnabled(), title(),
+    QPalette text = colours;
+    if (caption_colour_.isValid())
+        text.setColor(QPalette::WindowText, readable(caption_colour_, colours.color(QPalette::Window), normal_text_contrast,
+                                                     colours.color(QPalette::WindowText)));
+    style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, text, isEnabled(), title(),
                           QPalette::WindowText);
 }
 

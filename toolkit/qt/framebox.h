@@ -10,6 +10,11 @@ class FrameBox : public QGroupBox {
 public:
     FrameBox(const QString& caption, QWidget* parent);
 
+    // The caption's colour, made readable on the frame's background at
+    // each paint; by default the palette's text colour. The frame's
+    // controls keep their own colours.
+    void set_caption_colour(const QColor& colour) { caption_colour_ = colour; }
+
     // The caption's place; the border's top edge crosses its middle.
     QRect caption_rect() const;
 
@@ -20,6 +25,7 @@ private:
     // From the frame's left edge to its caption, and around the caption, in
     // pixels: converted once, so that painting cannot fail.
     int indent_, padding_;
+    QColor caption_colour_;
 };
 
 }  // namespace tk::qt

@@ -2,9 +2,11 @@
 # Draws Duplimo's pixel-art pictures and writes them as PNGs and raw pixels, with their names and Qt resource file.
 
 import argparse
+import filecmp
 import os
 import struct
 import sys
+import tempfile
 import zlib
 
 # One character per pixel; '.' is transparent. Colours are the 16 classic VGA ones.
@@ -1059,6 +1061,7 @@ ICON_SIZES = [(16, 16, 1), (32, 32, 1), (48, 16, 3), (64, 32, 2), (128, 32, 4), 
 # (name, 32x32, 16x16)
 BUTTONS = [
     ('iniciar', """
+    ................................
     ........kkkkkkkkkkkkkkkk........
     ........kxkkkkkkkkkkkkxk........
     ........kxkkkkmmmmkkkkxk........
@@ -1070,7 +1073,6 @@ BUTTONS = [
     ........kxkkmmmmmmmmkkxk........
     ........kxkkkmmmmmmkkkxk........
     ........kxkkkkkkkkkkkkxk........
-    ........kxkkkkkkkkkkkkxk........
     ........kxkkkkooookkkkxk........
     ........kxkkkooooookkkxk........
     ........kxkkooooooookkxk........
@@ -1079,7 +1081,6 @@ BUTTONS = [
     ........kxkkooooooookkxk........
     ........kxkkkooooookkkxk........
     ........kxkkkkooookkkkxk........
-    ........kxkkkkkkkkkkkkxk........
     ........kxkkkkkkkkkkkkxk........
     ........kxkkkllllllkkkxk........
     ........kxkkllwlllllkkxk........
@@ -1091,6 +1092,7 @@ BUTTONS = [
     ........kxkkkkllllkkkkxk........
     ........kxkkkkkkkkkkkkxk........
     ........kkkkkkkkkkkkkkkk........
+    ................................
     """,
      """
     ...kkkkkkkkkk...
@@ -1111,6 +1113,7 @@ BUTTONS = [
     ...kkkkkkkkkk...
     """),
     ('detener', """
+    ................................
     ........kkkkkkkkkkkkkkkk........
     ........kxkkkkkkkkkkkkxk........
     ........kxkkkkrrrrkkkkxk........
@@ -1122,7 +1125,6 @@ BUTTONS = [
     ........kxkkrrrrrrrrkkxk........
     ........kxkkkrrrrrrkkkxk........
     ........kxkkkkkkkkkkkkxk........
-    ........kxkkkkkkkkkkkkxk........
     ........kxkkkkooookkkkxk........
     ........kxkkkooooookkkxk........
     ........kxkkooooooookkxk........
@@ -1131,7 +1133,6 @@ BUTTONS = [
     ........kxkkooooooookkxk........
     ........kxkkkooooookkkxk........
     ........kxkkkkooookkkkxk........
-    ........kxkkkkkkkkkkkkxk........
     ........kxkkkkkkkkkkkkxk........
     ........kxkkkggggggkkkxk........
     ........kxkkggggggggkkxk........
@@ -1143,6 +1144,7 @@ BUTTONS = [
     ........kxkkkkggggkkkkxk........
     ........kxkkkkkkkkkkkkxk........
     ........kkkkkkkkkkkkkkkk........
+    ................................
     """,
      """
     ...kkkkkkkkkk...
@@ -1280,6 +1282,21 @@ def grid(text, size):
     return rows
 
 
+def outlined(rows):
+    """The picture with a white outline just outside its own, on every
+    transparent pixel that touches it, across corners too: its dark outline
+    then stands out from a dark background as well as from a light one."""
+    height, width = len(rows), len(rows[0])
+    out = [list(r) for r in rows]
+    for y in range(height):
+        for x in range(width):
+            if rows[y][x] == '.' and any(rows[y + dy][x + dx] != '.'
+                                         for dy in (-1, 0, 1) for dx in (-1, 0, 1)
+                                         if 0 <= y + dy < height and 0 <= x + dx < width):
+                out[y][x] = 'w'
+    return [''.join(r) for r in out]
+
+
 def chunk(kind, data):
     body = kind + data
     return struct.pack('>I', len(data)) + body + struct.pack('>I', zlib.crc32(body))
@@ -1366,43 +1383,64 @@ def main():
                         help='folder to write into (default: beside this script)')
     parser.add_argument('--sheet', metavar='PATH', help='also write a 4x contact sheet')
     parser.add_argument('--sheet1', metavar='PATH', help='also write a 1x contact sheet')
+    parser.add_argument('--check', action='store_true',
+                        help='write nothing; fail unless the files in --out are what this script writes')
     args = parser.parse_args()
+    if args.check:
+        with tempfile.TemporaryDirectory() as fresh:
+            write_all(fresh, None, None)
+            differ = [rel for rel in sorted(written(fresh))
+                      if not os.path.isfile(os.path.join(args.out, rel))
+                      or not filecmp.cmp(os.path.join(fresh, rel), os.path.join(args.out, rel), shallow=False)]
+        for rel in differ:
+            print(f'{rel} is not what make_pictures.py writes', file=sys.stderr)
+        return 1 if differ else 0
+    write_all(args.out, args.sheet, args.sheet1)
+    return 0
 
-    files = []  # (alias, path relative to --out, rows)
+
+def written(folder):
+    """Every file under folder, relative to it."""
+    return [os.path.relpath(os.path.join(top, name), folder)
+            for top, _dirs, names in os.walk(folder) for name in names]
+
+
+def write_all(out, sheet4, sheet1):
+    files = []  # (alias, path relative to out, rows)
     for n, (slug, _name, text) in enumerate(CARDS, 1):
-        files.append((f'card{n:02}', f'cards/{n:02}_{slug}', grid(text, 32)))
+        files.append((f'card{n:02}', f'cards/{n:02}_{slug}', outlined(grid(text, 32))))
     for name, big, small in BUTTONS:
-        files.append((f'{name}_32', f'{name}_32', grid(big, 32)))
-        files.append((f'{name}_16', f'{name}_16', grid(small, 16)))
+        files.append((f'{name}_32', f'{name}_32', outlined(grid(big, 32))))
+        files.append((f'{name}_16', f'{name}_16', outlined(grid(small, 16))))
 
     # PNGs to look at and to install; .pix files for the program to use.
     for _alias, rel, rows in files:
-        write(os.path.join(args.out, rel + '.png'), png(rows))
-        write(os.path.join(args.out, 'pixels', os.path.basename(rel) + '.pix'), pix(rows))
+        write(os.path.join(out, rel + '.png'), png(rows))
+        write(os.path.join(out, 'pixels', os.path.basename(rel) + '.pix'), pix(rows))
 
     # The menu icon to install: the sizes that are not a button's, and a
     # scalable one from the 32 pixel design.
-    icon = {name: {32: grid(big, 32), 16: grid(small, 16)} for name, big, small in BUTTONS}['icono']
+    icon = {alias: rows for alias, _rel, rows in files}
+    icon = {32: icon['icono_32'], 16: icon['icono_16']}
     for size, design, factor in ICON_SIZES:
         if factor > 1:
-            write(os.path.join(args.out, f'icono_{size}.png'), png(scaled(icon[design], factor)))
-    write(os.path.join(args.out, 'icono.svg'), svg(icon[32]))
+            write(os.path.join(out, f'icono_{size}.png'), png(scaled(icon[design], factor)))
+    write(os.path.join(out, 'icono.svg'), svg(icon[32]))
 
     names = ['// Generated by make_pictures.py; do not edit.']
     names += [f'u"{name}",' for _slug, name, _text in CARDS]
-    write(os.path.join(args.out, 'card_names.inc'), ('\n'.join(names) + '\n').encode())
+    write(os.path.join(out, 'card_names.inc'), ('\n'.join(names) + '\n').encode())
 
     qrc = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '<qresource prefix="/">']
     qrc += [f'    <file alias="{alias}">pixels/{os.path.basename(rel)}.pix</file>' for alias, rel, _rows in files]
     qrc += ['</qresource>', '</RCC>']
-    write(os.path.join(args.out, 'pictures.qrc'), ('\n'.join(qrc) + '\n').encode())
+    write(os.path.join(out, 'pictures.qrc'), ('\n'.join(qrc) + '\n').encode())
 
     pictures = [rows for _alias, _rel, rows in files]
-    if args.sheet:
-        write(os.path.abspath(args.sheet), sheet(pictures, 4))
-    if args.sheet1:
-        write(os.path.abspath(args.sheet1), sheet(pictures, 1))
-    return 0
+    if sheet4:
+        write(os.path.abspath(sheet4), sheet(pictures, 4))
+    if sheet1:
+        write(os.path.abspath(sheet1), sheet(pictures, 1))
 
 
 if __name__ == '__main__':

@@ -1,0 +1,90 @@
+// Readable text colours.
+#include "toolkit/qt/contrast.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tk::qt {
+
+namespace {
+
+double luminance(const QColor& colour)
+{
+    auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+// Applies the colour to its widget whenever the widget's palette changes,
+// as it does when the desktop's palette or theme changes.
+class ReadableText : public QObject {
+public:
+    ReadableText(QWidget* widget, QPalette::ColorRole foreground, QPalette::ColorRole background, const QColor& colour,
+                 double ratio)
+        : QObject(widget), foreground_(foreground), background_(background), colour_(colour), ratio_(ratio)
+    {
+        apply(widget);
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            apply(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    void apply(QWidget* widget) const
+    {
+        QPalette palette = widget->palette();
+        const QColor colour = readable(colour_, palette.color(background_), ratio_, palette.color(QPalette::Active, foreground_));
+        if (palette.color(foreground_) == colour)
+            return;  // shown so already
+        palette.setColor(foreground_, colour);
+        widget->setPalette(palette);
+    }
+
+    QPalette::ColorRole foreground_, background_;
+    QColor colour_;
+    double ratio_;
+};
+
+}  // namespace
+
+double contrast_ratio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readable(const QColor& colour, const QColor& background, double ratio, const QColor& fallback)
+{
+    if (contrast_ratio(colour, background) >= ratio)
+        return colour;
+    // A little beyond the ratio: a thin glyph's strokes blend into the
+    // background.
+    ratio *= 1.1;
+    const QColor hsl = colour.toHsl();
+    const int hue = hsl.hslHue(), saturation = hsl.hslSaturation(), lightness = hsl.lightness();
+    // Away from the background first: lighter on a dark one, darker on a
+    // light one.
+    const int first = luminance(background) < 0.18 ? 1 : -1;
+    for (int step : {first, -first})
+        for (int l = lightness + step; l >= 0 && l <= 255; l += step)
+            if (const QColor candidate = QColor::fromHsl(hue, saturation, l).toRgb(); contrast_ratio(candidate, background) >= ratio)
+                return candidate;
+    return fallback;
+}
+
+void keep_readable(QWidget* widget, QPalette::ColorRole foreground, QPalette::ColorRole background, const QColor& colour,
+                   double ratio)
+{
+    new ReadableText(widget, foreground, background, colour, ratio);
+}
+
+}  // namespace tk::qt

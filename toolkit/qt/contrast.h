@@ -1,0 +1,30 @@
+// Text that stays readable on whatever background the desktop's palette
+// gives it: contrast as WCAG 2 measures it, and colours moved in lightness,
+// hue kept, only as far as a background asks.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+class QWidget;
+
+namespace tk::qt {
+
+// Normal text needs 4.5:1 against its background; large text (18 points,
+// or 14 bold) 3:1.
+constexpr double normal_text_contrast = 4.5, large_text_contrast = 3.0;
+
+double contrast_ratio(const QColor& a, const QColor& b);
+
+// colour itself where it stands out from background by ratio; else the same
+// hue made lighter or darker, the least that reaches the ratio with a tenth
+// to spare; else, where no lightness does, fallback.
+QColor readable(const QColor& colour, const QColor& background, double ratio, const QColor& fallback);
+
+// Shows widget's text (its role foreground, on its role background) in
+// colour, made readable against the background of the palette it has now
+// and of every palette it gets later.
+void keep_readable(QWidget* widget, QPalette::ColorRole foreground, QPalette::ColorRole background, const QColor& colour,
+                   double ratio);
+
+}  // namespace tk::qt
