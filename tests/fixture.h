@@ -51,8 +51,10 @@ inline bool make_active(QWidget& window)
 #endif
         return QApplication::activeWindow() == &window;
     }
+    // Qt counts a window active while its focus is on a transient of its
+    // own, such as a message box that was hidden, not destroyed.
     window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
 }
 
 inline bool show_active(QWidget& window)

@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScrollBar>
 
 namespace tk::qt {
@@ -43,11 +44,44 @@ private:
     CardFace* face() const { return static_cast<CardFace*>(widget()); }
 };
 
+// The widgets in a container that are not windows of their own, in the
+// order of their creation, as Qt lists them.
+QList<QWidget*> child_widgets(const QWidget* container)
+{
+    QList<QWidget*> list;
+    for (QObject* object : container->children())
+        if (auto* child = qobject_cast<QWidget*>(object); child && !child->isWindow())
+            list.append(child);
+    return list;
+}
+
+// A widget whose children are the controls it lists, in its order.
+class ListingAccessible : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return static_cast<int>(listed().size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> list = listed();
+        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index]) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? static_cast<int>(listed().indexOf(child->object())) : -1;
+    }
+
+protected:
+    virtual QList<QWidget*> listed() const = 0;
+};
+
 // A frame, named by its caption, whose children are the controls in it: a
 // card grid's cells in cell order, as a player sees them.
-class FrameAccessible : public QAccessibleWidget {
+class FrameAccessible : public ListingAccessible {
 public:
-    explicit FrameAccessible(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+    explicit FrameAccessible(QGroupBox* frame) : ListingAccessible(frame, QAccessible::Grouping) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -56,31 +90,35 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    int childCount() const override { return static_cast<int>(children().size()); }
-
-    QAccessibleInterface* child(int index) const override
-    {
-        const QList<QWidget*> list = children();
-        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index]) : nullptr;
-    }
-
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return child ? static_cast<int>(children().indexOf(child->object())) : -1;
-    }
-
 private:
-    QList<QWidget*> children() const
+    QList<QWidget*> listed() const override
     {
         if (const CardGrid* grid = CardGrid::of(widget()))
             return grid->on_show();
-        QList<QWidget*> list;
-        for (QObject* object : widget()->children()) {
-            auto* child = qobject_cast<QWidget*>(object);
-            if (!child || child->isWindow())
-                continue;
-            list.append(child);
-        }
+        return child_widgets(widget());
+    }
+};
+
+// A message box, as native alerts are: named by its title, described by its
+// text. The label that shows the text is that description and no child of
+// its own: a screen reader that reads an alert's labels as well as its
+// description would say the text twice.
+class MessageBoxAccessible : public ListingAccessible {
+public:
+    explicit MessageBoxAccessible(QMessageBox* box) : ListingAccessible(box, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description)
+            return static_cast<QMessageBox*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    QList<QWidget*> listed() const override
+    {
+        QList<QWidget*> list = child_widgets(widget());
+        list.removeIf([](const QWidget* child) { return child->objectName() == QLatin1String("qt_msgbox_label"); });
         return list;
     }
 };
@@ -163,6 +201,8 @@ QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
         return new FaceAccessible(face);
     if (auto* frame = qobject_cast<QGroupBox*>(object))
         return new FrameAccessible(frame);
+    if (auto* box = qobject_cast<QMessageBox*>(object))
+        return new MessageBoxAccessible(box);
     if (auto* label = qobject_cast<QLabel*>(object); label && qobject_cast<QGroupBox*>(label->parentWidget()))
         return new FrameLabelAccessible(label);
     if (auto* row = qobject_cast<QDialogButtonBox*>(object))

@@ -10,8 +10,9 @@ namespace tk::qt {
 // Installs, once, the accessible interfaces of the toolkit's own widgets:
 // a card face is named only while on show; a frame lists what a player
 // sees in it, a card grid's cells in cell order; a label in a frame is
-// named by its text alone; a message box's button row, and a scroll bar
-// that never shows, tell of no relation that is not told back.
+// named by its text alone; a message box is an alert described by its
+// text; a message box's button row, and a scroll bar that never shows,
+// tell of no relation that is not told back.
 void install_accessibility();
 
 // Says a short text through a screen reader, as a notification, without

@@ -10,6 +10,8 @@
 
 #include "toolkit/qt/focusmark.h"
 
+#include <QTimer>
+
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -28,12 +30,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     CardGrid* grid_ = nullptr;  // set by the grid
 
 private:
     friend class CardGrid;
     int cell_ = -1;
+    bool enabled_changed_ = false;  // and not told yet
 };
 
 class CardFace : public Card {
@@ -50,9 +54,6 @@ public:
     // What the picture shows, told to assistive technology while on show.
     const QString& picture_name() const { return picture_name_; }
     void set_picture(const QIcon& icon, const QString& name);
-
-protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     QString picture_name_;
@@ -88,6 +89,12 @@ private:
 // events that assistive technology follows (the old control leaves the
 // frame's children, the new one joins them) and, where the control that
 // leaves has the keyboard, asks the focus rule where it goes.
+//
+// Enabling or disabling the board changes every card on show at once. A
+// screen reader handed sixty such changes at once falls behind, and drops
+// what it cannot keep up with, what the command said among it. The grid
+// tells them a few at a time, every 50 ms, from just after what the command
+// moved the keyboard to or said.
 class CardGrid : public QObject {
     Q_OBJECT
 
@@ -116,6 +123,7 @@ public:
     void set_focus_rule(FocusRule rule) { focus_rule_ = std::move(rule); }
 
 private:
+    friend class Card;
     friend class CardFace;
     friend class CardBack;
     struct Cell {
@@ -125,8 +133,13 @@ private:
     };
     // Brings the widgets in line with their Visible flags.
     void update(int cell);
+    // Tells soon that the card was enabled or disabled, if it is on show
+    // then.
+    void tell_enabled_later(Card* card);
+    void tell_enabled();
 
     std::vector<Cell> cells_;
+    QTimer telling_;
     FocusRule focus_rule_;
 };
 

@@ -11,24 +11,24 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
 #include <limits>
-#include <utility>
 #include <vector>
 
 namespace tk::qt {
 
 namespace {
 
-struct Icon {
+struct NamedIcon {
     QMessageBox::Icon icon;
     const char16_t* name;  // what it shows, for assistive technology
 };
 
-Icon icon_for(std::int16_t style)
+NamedIcon icon_for(std::int16_t style)
 {
     switch (style & 0x70) {
     case MB_ICONERROR: return {QMessageBox::Critical, u"Error"};
@@ -49,11 +49,55 @@ int title_width(const QString& title)
     return metrics.horizontalAdvance(title) + 5 * (metrics.height() + 8);
 }
 
+// One message box of a kind (a single OK, or Yes and No), kept by its owner
+// and shown again for every message of that kind. Assistive technology
+// asks about a box after it has closed; a box that stays alive answers,
+// where a destroyed one would leave it querying nothing.
 class Box : public QMessageBox {
 public:
-    Box(Icon icon, const QString& title, const QString& text, QWidget* owner, const std::vector<QWidget*>& keep_in_view)
-        : QMessageBox(icon, title, text, NoButton, owner), keep_in_view_(keep_in_view)
+    Box(bool yes_no, QWidget* owner) : QMessageBox(owner), yes_no_(yes_no)
     {
+        setWindowModality(Qt::ApplicationModal);
+        // A box's text is read, not selected: without a text control its
+        // label raises no text events, which it has no text interface to
+        // carry.
+        setTextInteractionFlags(Qt::NoTextInteraction);
+        auto add = [this](const char16_t* text, QMessageBox::ButtonRole role, std::int16_t answer) {
+            auto* button = new MarkedButton(QString::fromUtf16(text));
+            addButton(button, role);
+            // In the button's own context: Qt tells assistive technology
+            // that a button controls whatever its click is connected to.
+            connect(button, &QAbstractButton::clicked, button, [this, answer] { answer_ = answer; });
+            return button;
+        };
+        if (yes_no) {
+            first_ = add(u"&Sí", QMessageBox::YesRole, IDYES);
+            add(u"&No", QMessageBox::NoRole, IDNO);
+        } else {
+            first_ = add(u"Aceptar", QMessageBox::AcceptRole, IDOK);
+        }
+    }
+
+    bool yes_no() const { return yes_no_; }
+
+    std::int16_t ask(NamedIcon icon, const QString& title, const QString& text, const std::vector<QWidget*>& keep_in_view)
+    {
+        setIcon(icon.icon);
+        for (QLabel* label : findChildren<QLabel*>())
+            if (!label->pixmap().isNull())
+                label->setAccessibleName(QString::fromUtf16(icon.name));
+        setWindowTitle(title);
+        setTextInteractionFlags(Qt::NoTextInteraction);  // a change of style sets its own
+        setText(text);
+        make_room_for(title);
+        setDefaultButton(first_);
+        keep_in_view_ = keep_in_view;
+        // Escape, or a close without a button, answers as No does, or as
+        // the only button.
+        answer_ = yes_no_ ? IDNO : IDOK;
+        exec();
+        keep_in_view_.clear();
+        return answer_;
     }
 
 protected:
@@ -66,6 +110,22 @@ protected:
     }
 
 private:
+    // A row as wide as the title needs below the rest. A new icon lays the
+    // box out anew, and the row goes with the old layout.
+    void make_room_for(const QString& title)
+    {
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        if (!grid)
+            return;
+        if (room_layout_ != grid) {
+            title_room_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+            grid->addItem(title_room_, grid->rowCount(), 0, 1, grid->columnCount());
+            room_layout_ = grid;
+        }
+        title_room_->changeSize(title_width(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+        grid->invalidate();
+    }
+
     // The nearest place to the centre, on the screen, where the box with
     // its frame covers none of the controls to keep in view.
     void place()
@@ -104,47 +164,32 @@ private:
             move(best + QPoint(frame.left(), frame.top()));
     }
 
+    bool yes_no_;
+    QPushButton* first_ = nullptr;
+    QSpacerItem* title_room_ = nullptr;  // in room_layout_
+    QPointer<QLayout> room_layout_;
     std::vector<QWidget*> keep_in_view_;
+    std::int16_t answer_ = IDOK;
 };
+
+// The owner's box of the kind, or a new one where it has none free: a
+// message may come while another box of its kind is open, an error
+// reported during a result among them.
+Box& box_for(QWidget* owner, bool yes_no)
+{
+    for (QMessageBox* child : owner->findChildren<QMessageBox*>(QString(), Qt::FindDirectChildrenOnly))
+        if (auto* box = dynamic_cast<Box*>(child); box && box->yes_no() == yes_no && !box->isVisible())
+            return *box;
+    return *new Box(yes_no, owner);
+}
 
 }  // namespace
 
 std::int16_t show_message_box(QWidget* owner, const Text& prompt, std::int16_t style, const Text& title,
                               const std::vector<QWidget*>& keep_in_view)
 {
-    const QString caption = QString::fromStdU16String(title);
-    const Icon icon = icon_for(style);
-    Box box(icon.icon, caption, QString::fromStdU16String(prompt), owner, keep_in_view);
-    box.setWindowModality(Qt::ApplicationModal);
-    for (QLabel* label : box.findChildren<QLabel*>())
-        if (!label->pixmap().isNull())
-            label->setAccessibleName(QString::fromUtf16(icon.name));
-    std::vector<std::pair<QAbstractButton*, std::int16_t>> answers;
-    auto add = [&](const char16_t* text, QMessageBox::ButtonRole role, std::int16_t answer) {
-        auto* button = new MarkedButton(QString::fromUtf16(text));
-        box.addButton(button, role);
-        answers.emplace_back(button, answer);
-        return button;
-    };
-    // Escape clicks the No button, or the only one.
-    std::int16_t escape = IDOK;
-    QPushButton* first;
-    if ((style & 0x0F) == MB_YESNO) {
-        first = add(u"&Sí", QMessageBox::YesRole, IDYES);
-        add(u"&No", QMessageBox::NoRole, IDNO);
-        escape = IDNO;
-    } else {
-        first = add(u"Aceptar", QMessageBox::AcceptRole, IDOK);
-    }
-    box.setDefaultButton(first);
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
-        grid->addItem(new QSpacerItem(title_width(caption), 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                      grid->columnCount());
-    box.exec();
-    for (auto [button, answer] : answers)
-        if (button == box.clickedButton())
-            return answer;
-    return escape;  // closed without a button: the answer Escape gives
+    Box& box = box_for(owner, (style & 0x0F) == MB_YESNO);
+    return box.ask(icon_for(style), QString::fromStdU16String(title), QString::fromStdU16String(prompt), keep_in_view);
 }
 
 }  // namespace tk::qt

@@ -14,6 +14,8 @@ namespace tk {
 std::int16_t Runtime::msgbox(const Text& prompt, std::int16_t style, const Text& title)
 {
     check_not_ended();
+    if (!hook_ && !owner_)
+        raise(ERR_INVALID_CALL);
     const std::int16_t answer = hook_ ? hook_({prompt, style, title})
                                       : qt::show_message_box(owner_, prompt, style, title,
                                                              before_box_ ? before_box_() : std::vector<QWidget*>());
