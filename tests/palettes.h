@@ -1,6 +1,6 @@
 // Desktop palettes to try the window under: Qt's light one as the program
-// finds it, a dark one like KDE's Breeze Dark, and a high-contrast one,
-// white on black.
+// finds it, a dark one like KDE's Breeze Dark, a high-contrast one, white on
+// black, and the light one with grey text boxes.
 #pragma once
 
 #include <QApplication>
@@ -36,5 +36,14 @@ inline QPalette high_contrast_palette()
     p.setColor(QPalette::HighlightedText, Qt::black);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, QColor(0xc0, 0xc0, 0xc0));
+    return p;
+}
+
+// Qt's light palette with mid-grey text boxes, as some desktop themes have
+// them: the counters' red reads at 1:1 there.
+inline QPalette grey_boxes_palette(const QPalette& light)
+{
+    QPalette p = light;
+    p.setColor(QPalette::Base, QColor(0x80, 0x80, 0x80));
     return p;
 }

@@ -3,12 +3,15 @@
 // one, each set while a game runs.
 #include "fixture.h"
 #include "palettes.h"
+#include "toolkit/qt/contrast.h"
+#include "toolkit/qt/edge.h"
 #include "toolkit/qt/framebox.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <algorithm>
@@ -112,6 +115,38 @@ QRect inside(const QWidget* widget, const QWidget* window)
     return QRect(widget->mapTo(window, QPoint()), widget->size());
 }
 
+// The least contrast, all round a control, between its outermost pixels
+// and those just outside it.
+double outline_contrast(const QImage& shot, const QRect& r)
+{
+    double least = 21;
+    for (int x = r.left(); x <= r.right(); ++x)
+        least = std::min({least, contrast(shot.pixel(x, r.top()), shot.pixel(x, r.top() - 1)),
+                          contrast(shot.pixel(x, r.bottom()), shot.pixel(x, r.bottom() + 1))});
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        least = std::min({least, contrast(shot.pixel(r.left(), y), shot.pixel(r.left() - 1, y)),
+                          contrast(shot.pixel(r.right(), y), shot.pixel(r.right() + 1, y))});
+    return least;
+}
+
+// A frame's etched line is two pixels deep: the least contrast, along its
+// left, right and bottom sides, of the stronger of the two against the
+// window.
+double frame_line_contrast(const QImage& shot, const QRect& r, QRgb window)
+{
+    double least = 21;
+    auto deeper = [&](QPoint a, QPoint b) {
+        least = std::min(least, std::max(contrast(shot.pixel(a), window), contrast(shot.pixel(b), window)));
+    };
+    for (int x = r.left() + 2; x <= r.right() - 2; ++x)
+        deeper({x, r.bottom() - 1}, {x, r.bottom()});
+    for (int y = r.bottom() - r.height() / 2; y <= r.bottom() - 2; ++y) {
+        deeper({r.left(), y}, {r.left() + 1, y});
+        deeper({r.right() - 1, y}, {r.right(), y});
+    }
+    return least;
+}
+
 }  // namespace
 
 class TestTheme : public QObject {
@@ -147,24 +182,44 @@ private slots:
     }
     void cleanupTestCase() { QApplication::setPalette(light_); }
 
-    void every_text_is_readable_data()
+    void palettes_data()
     {
         QTest::addColumn<QPalette>("palette");
-        QTest::newRow("light") << light_;
-        QTest::newRow("dark") << dark_palette();
-        QTest::newRow("high contrast") << high_contrast_palette();
+        QTest::addColumn<bool>("hinted");
+        QTest::newRow("light") << light_ << true;
+        QTest::newRow("dark") << dark_palette() << true;
+        QTest::newRow("high contrast") << high_contrast_palette() << true;
+        QTest::newRow("light, grey boxes") << grey_boxes_palette(light_) << true;
+    }
+
+    // Text as drawn: the strongest pixel of its glyphs against the
+    // background. Where a desktop hints fonts lightly or not at all, thin
+    // strokes fall between pixels and blend into the background.
+    void every_text_is_readable_data()
+    {
+        palettes_data();
+        QTest::newRow("dark, unhinted") << dark_palette() << false;
+        QTest::newRow("high contrast, unhinted") << high_contrast_palette() << false;
     }
     void every_text_is_readable()
     {
         QFETCH(QPalette, palette);
+        QFETCH(bool, hinted);
         set_palette(palette);
-        const bool light = QTest::currentDataTag() == QLatin1String("light");
+        const QFont hinting = QApplication::font();
+        QFont unhinted = hinting;
+        unhinted.setHintingPreference(QFont::PreferNoHinting);
+        QApplication::setFont(hinted ? hinting : unhinted);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(hinting); });
+        // The light palette keeps the colours as described; grey boxes ask
+        // another red of the digits.
+        const bool light = QString::fromLatin1(QTest::currentDataTag()).startsWith(QLatin1String("light"));
+        const bool grey_boxes = palette.color(QPalette::Base) != light_.color(QPalette::Base) && light;
         QWidget& w = t_->w;
         const QImage shot = w.grab().toImage();
         auto check = [&](const QString& what, const QRect& region, double minimum, QRgb described) {
             const Text text = text_in(shot, region);
             QVERIFY2(text.ratio >= minimum, qPrintable(QStringLiteral("%1: %2:1").arg(what).arg(text.ratio, 0, 'f', 2)));
-            // The light palette keeps the colours as described.
             if (light && described)
                 QVERIFY2(blends(text.colour, text.background, described), qPrintable(what + QStringLiteral(": #%1").arg(text.colour, 0, 16)));
         };
@@ -176,7 +231,8 @@ private slots:
             check(QLatin1String(name), inside(control(name), &w), 4.5, qRgb(128, 0, 0));
         check(QStringLiteral("Label5"), inside(control("Label5"), &w), 4.5, 0);
         for (const char* name : {"txtacertados", "txtfallados", "txttiempo"})
-            check(QLatin1String(name), inside(static_cast<QPlainTextEdit*>(control(name))->viewport(), &w), 3, qRgb(255, 0, 0));
+            check(QLatin1String(name), inside(static_cast<QPlainTextEdit*>(control(name))->viewport(), &w), 3,
+                  grey_boxes ? 0 : qRgb(255, 0, 0));
         // Captions under the buttons' pictures, inside their bevels (a
         // disabled one may be faint, as everywhere).
         for (const char* name : {"btniniciar", "btndetener", "btnsalir"}) {
@@ -225,9 +281,76 @@ private slots:
         t_->answers.attach(t_->w.runtime());
     }
 
+    // What identifies a control, its outline, stands out from what surrounds
+    // it by 3:1 all round: the cards face down and face up, enabled or not,
+    // the buttons and the counters. On a dark window the frames' lines stand
+    // out as well; on a light one they keep their etched look.
+    void every_control_stands_out_data() { palettes_data(); }
+    void every_control_stands_out()
+    {
+        QFETCH(QPalette, palette);
+        set_palette(palette);
+        QWidget& w = t_->w;
+        game::Form& f = t_->f;
+        for (std::int16_t i = 0; i < game::cells; i += 2)
+            f.btnsuperior(i).set_visible(true);  // face down on even cells, up on odd ones
+        const auto restore = qScopeGuard([&] {
+            for (std::int16_t i = 0; i < game::cells; ++i)
+                f.btnsuperior(i).set_visible(false);
+            f.Frame1.set_enabled(true);
+            f.btniniciar.set_enabled(false);
+        });
+        for (bool enabled : {true, false}) {
+            f.Frame1.set_enabled(enabled);
+            f.btniniciar.set_enabled(enabled);
+            const QImage shot = w.grab().toImage();
+            auto check = [&](QWidget* control) {
+                const double ratio = outline_contrast(shot, inside(control, &w));
+                QVERIFY2(ratio >= tk::qt::edge_contrast, qPrintable(QStringLiteral("%1 %2: %3:1").arg(
+                    control->objectName(), enabled ? QStringLiteral("enabled") : QStringLiteral("disabled")).arg(ratio, 0, 'f', 2)));
+            };
+            for (std::int16_t i = 0; i < game::cells; ++i)
+                check(i % 2 ? t_->face(i) : t_->back(i));
+            for (const char* name : {"btniniciar", "btndetener", "btnsalir", "txtacertados", "txtfallados", "txttiempo"})
+                check(control(name));
+            for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
+                const QRect frame = inside(control(name), &w);
+                const QPalette colours = control(name)->palette();
+                if (tk::qt::is_dark(palette.color(QPalette::Window))) {
+                    const double ratio = frame_line_contrast(shot, frame, palette.color(QPalette::Window).rgb());
+                    QVERIFY2(ratio >= tk::qt::edge_contrast, qPrintable(QStringLiteral("%1: %2:1").arg(QLatin1String(name)).arg(ratio)));
+                } else {
+                    QCOMPARE(shot.pixel(frame.center().x(), frame.bottom() - 1), colours.color(QPalette::Dark).rgb());
+                    QCOMPARE(shot.pixel(frame.center().x(), frame.bottom()), colours.color(QPalette::Light).rgb());
+                }
+            }
+        }
+    }
+
+    // Pictures are pixel art: at twice or three times the size each pixel
+    // is repeated, never blurred.
+    void pictures_stay_sharp()
+    {
+        auto check = [](const QString& what, const QIcon& icon, int size) {
+            const QImage art = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(art.size(), QSize(size, size));
+            for (int times : {2, 3}) {
+                const QImage scaled = icon.pixmap(QSize(size, size), times).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+                QVERIFY2(scaled == art.scaled(art.size() * times, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                         qPrintable(QStringLiteral("%1 at %2 pixels, times %3").arg(what).arg(size).arg(times)));
+            }
+        };
+        for (int i = 0; i < game::cells; ++i)
+            check(QStringLiteral("card %1").arg(i + 1), t_->face(i)->icon(), 32);
+        for (const char* name : {"btniniciar", "btndetener", "btnsalir"})
+            check(QLatin1String(name), static_cast<QAbstractButton*>(control(name))->icon(), 32);
+        for (int size : {16, 32})
+            check(QStringLiteral("window icon"), t_->w.windowIcon(), size);
+    }
+
     // Every card picture, button picture and the window's icon stand out
     // from a light, a dark and a black card.
-    void every_picture_stands_out_data() { every_text_is_readable_data(); }
+    void every_picture_stands_out_data() { palettes_data(); }
     void every_picture_stands_out()
     {
         QFETCH(QPalette, palette);

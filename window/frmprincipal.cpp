@@ -5,6 +5,7 @@
 #include "toolkit/qt/access.h"
 #include "toolkit/qt/card.h"
 #include "toolkit/qt/contrast.h"
+#include "toolkit/qt/edge.h"
 #include "toolkit/qt/framebox.h"
 #include "toolkit/qt/imagestore.h"
 #include "toolkit/qt/picturebutton.h"
@@ -44,10 +45,8 @@ QString qstring(const char16_t* text)
 
 QIcon two_size_icon(const char* name)
 {
-    QIcon icon;
-    icon.addPixmap(tk::qt::load_pixels(QStringLiteral(":/%1_32").arg(QLatin1String(name))));
-    icon.addPixmap(tk::qt::load_pixels(QStringLiteral(":/%1_16").arg(QLatin1String(name))));
-    return icon;
+    return tk::qt::pixel_art_icon({tk::qt::load_pixels(QStringLiteral(":/%1_16").arg(QLatin1String(name))),
+                                   tk::qt::load_pixels(QStringLiteral(":/%1_32").arg(QLatin1String(name)))});
 }
 
 QFont font_of(const Font& font)
@@ -76,10 +75,11 @@ void set_colour(QWidget* widget, const ControlSpec& spec)
         static_cast<tk::qt::FrameBox*>(widget)->set_caption_colour(colour);
         break;
     case ControlType::TextBox:  // large digits
-        tk::qt::keep_readable(widget, QPalette::Text, QPalette::Base, colour, tk::qt::large_text_contrast);
+        tk::qt::keep_readable(widget, QPalette::Text, QPalette::Base, colour, tk::qt::large_text_contrast, tk::qt::thick_strokes);
         break;
     default:
-        tk::qt::keep_readable(widget, QPalette::WindowText, QPalette::Window, colour, tk::qt::normal_text_contrast);
+        tk::qt::keep_readable(widget, QPalette::WindowText, QPalette::Window, colour, tk::qt::normal_text_contrast,
+                              tk::qt::thin_strokes);
         break;
     }
 }
@@ -96,7 +96,7 @@ QWidget* make_control(const ControlSpec& spec, QWidget* container)
         return label;
     }
     case ControlType::TextBox: {
-        auto* box = new QPlainTextEdit(caption, container);
+        auto* box = new tk::qt::EdgedTextBox(caption, container);
         box->setReadOnly(spec.locked);
         // Locked, it still shows its caret while it has the focus.
         box->setTextInteractionFlags(box->textInteractionFlags() | Qt::TextSelectableByKeyboard);

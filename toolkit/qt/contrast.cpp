@@ -23,8 +23,8 @@ double luminance(const QColor& colour)
 class ReadableText : public QObject {
 public:
     ReadableText(QWidget* widget, QPalette::ColorRole foreground, QPalette::ColorRole background, const QColor& colour,
-                 double ratio)
-        : QObject(widget), foreground_(foreground), background_(background), colour_(colour), ratio_(ratio)
+                 double ratio, double spare)
+        : QObject(widget), foreground_(foreground), background_(background), colour_(colour), ratio_(ratio), spare_(spare)
     {
         apply(widget);
         widget->installEventFilter(this);
@@ -42,7 +42,8 @@ private:
     void apply(QWidget* widget) const
     {
         QPalette palette = widget->palette();
-        const QColor colour = readable(colour_, palette.color(background_), ratio_, palette.color(QPalette::Active, foreground_));
+        const QColor colour =
+            readable(colour_, palette.color(background_), ratio_, palette.color(QPalette::Active, foreground_), spare_);
         if (palette.color(foreground_) == colour)
             return;  // shown so already
         palette.setColor(foreground_, colour);
@@ -51,7 +52,7 @@ private:
 
     QPalette::ColorRole foreground_, background_;
     QColor colour_;
-    double ratio_;
+    double ratio_, spare_;
 };
 
 }  // namespace
@@ -62,18 +63,21 @@ double contrast_ratio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor readable(const QColor& colour, const QColor& background, double ratio, const QColor& fallback)
+bool is_dark(const QColor& background)
+{
+    return luminance(background) < 0.18;
+}
+
+QColor readable(const QColor& colour, const QColor& background, double ratio, const QColor& fallback, double spare)
 {
     if (contrast_ratio(colour, background) >= ratio)
         return colour;
-    // A little beyond the ratio: a thin glyph's strokes blend into the
-    // background.
-    ratio *= 1.1;
+    ratio *= spare;
     const QColor hsl = colour.toHsl();
     const int hue = hsl.hslHue(), saturation = hsl.hslSaturation(), lightness = hsl.lightness();
     // Away from the background first: lighter on a dark one, darker on a
     // light one.
-    const int first = luminance(background) < 0.18 ? 1 : -1;
+    const int first = is_dark(background) ? 1 : -1;
     for (int step : {first, -first})
         for (int l = lightness + step; l >= 0 && l <= 255; l += step)
             if (const QColor candidate = QColor::fromHsl(hue, saturation, l).toRgb(); contrast_ratio(candidate, background) >= ratio)
@@ -82,9 +86,9 @@ QColor readable(const QColor& colour, const QColor& background, double ratio, co
 }
 
 void keep_readable(QWidget* widget, QPalette::ColorRole foreground, QPalette::ColorRole background, const QColor& colour,
-                   double ratio)
+                   double ratio, double spare)
 {
-    new ReadableText(widget, foreground, background, colour, ratio);
+    new ReadableText(widget, foreground, background, colour, ratio, spare);
 }
 
 }  // namespace tk::qt

@@ -16,15 +16,25 @@ constexpr double normal_text_contrast = 4.5, large_text_contrast = 3.0;
 
 double contrast_ratio(const QColor& a, const QColor& b);
 
+// Whether a background is dark: text on it reads best lighter than it.
+bool is_dark(const QColor& background);
+
+// How far past its ratio a colour is taken where it has to move. The thin
+// strokes of small text are drawn blended into the background, the more so
+// where a desktop hints fonts lightly or not at all: a quarter to spare.
+// Thick strokes, large digits and outlines, need a tenth.
+constexpr double thin_strokes = 1.25, thick_strokes = 1.1;
+
 // colour itself where it stands out from background by ratio; else the same
-// hue made lighter or darker, the least that reaches the ratio with a tenth
-// to spare; else, where no lightness does, fallback.
-QColor readable(const QColor& colour, const QColor& background, double ratio, const QColor& fallback);
+// hue made lighter or darker, the least that reaches the ratio times spare;
+// else, where no lightness does, fallback.
+QColor readable(const QColor& colour, const QColor& background, double ratio, const QColor& fallback,
+                double spare = thick_strokes);
 
 // Shows widget's text (its role foreground, on its role background) in
 // colour, made readable against the background of the palette it has now
 // and of every palette it gets later.
 void keep_readable(QWidget* widget, QPalette::ColorRole foreground, QPalette::ColorRole background, const QColor& colour,
-                   double ratio);
+                   double ratio, double spare);
 
 }  // namespace tk::qt

@@ -1,6 +1,8 @@
 // Painting of the focus mark.
 #include "toolkit/qt/focusmark.h"
 
+#include "toolkit/qt/edge.h"
+
 #include <QPainter>
 
 namespace tk::qt {
@@ -18,6 +20,7 @@ void draw_focus_mark(QWidget* control, int inset)
 void MarkedButton::paintEvent(QPaintEvent* event)
 {
     QPushButton::paintEvent(event);
+    draw_edge(this);
     draw_focus_mark(this, 3);
 }
 

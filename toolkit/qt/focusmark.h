@@ -9,7 +9,7 @@ namespace tk::qt {
 // Draws the mark on control if it has the focus.
 void draw_focus_mark(QWidget* control, int inset);
 
-// A push button that shows the focus mark.
+// A push button with an outline that stands out, showing the focus mark.
 class MarkedButton : public QPushButton {
 public:
     using QPushButton::QPushButton;

@@ -9,7 +9,7 @@ const QIcon& ImageStore::icon(int k) const
 {
     QIcon& icon = icons_.at(static_cast<std::size_t>(k - 1));
     if (icon.isNull())
-        icon = QIcon(load_pixels(resources_[static_cast<std::size_t>(k - 1)]));
+        icon = pixel_art_icon({load_pixels(resources_[static_cast<std::size_t>(k - 1)])});
     return icon;
 }
 

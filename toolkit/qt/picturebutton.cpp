@@ -1,6 +1,7 @@
 // Painting of a graphical command button.
 #include "toolkit/qt/picturebutton.h"
 
+#include "toolkit/qt/edge.h"
 #include "toolkit/qt/focusmark.h"
 
 #include <QStyleOptionButton>
@@ -32,6 +33,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     painter.drawItemText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, palette(), isEnabled(), caption,
                          QPalette::ButtonText);
     painter.end();
+    draw_edge(this);
     draw_focus_mark(this, 3);
 }
 
