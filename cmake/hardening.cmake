@@ -1,5 +1,6 @@
 # Hardened code generation and linking, where the compiler and the binary
-# format support it: GCC and Clang, ELF.
+# format support it: GCC and Clang, ELF and (with MinGW's linker defaults:
+# address randomisation, no execution of data) PE.
 option(DUPLIMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
 # Position-independent executables: -fPIE/-fPIC when compiling, -pie when linking.
@@ -12,6 +13,11 @@ set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     add_compile_options(-fstack-protector-strong)
+    # MinGW keeps the stack protector's and the checked calls' code in
+    # libssp: linked in, so that no DLL of it is needed beside the program.
+    if(MINGW)
+        link_libraries(-l:libssp.a)
+    endif()
     if(DUPLIMO_SANITIZE)
         set(sanitize_flags -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
         add_compile_options(${sanitize_flags})

@@ -27,13 +27,7 @@ mkdir -p "$copy" "$build" "$work/home" "$work/locale"
 
 # The tree as it is now, uncommitted work included, with files as new as a
 # fresh checkout.
-if prefix=$(git -C "$source" rev-parse --show-prefix 2>/dev/null) && [ -z "$prefix" ]; then
-    (cd "$source" && git ls-files -co --exclude-standard -z |
-        while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
-        tar --null -T - -cf -)
-else
-    tar -C "$source" --exclude=./.git --exclude='./build*' -cf - .
-fi | tar -C "$copy" -xmf -
+"$source/tests/copy_tree.sh" "$source" "$copy"
 
 # The package's time, as cpack finds it for the first build.
 epoch=$(cmake -DSOURCE_DIR="$source" -P "$source/cmake/source_date_epoch.cmake")

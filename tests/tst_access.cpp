@@ -113,12 +113,13 @@ private slots:
         QStringList items;
         for (QAction* action : menu->actions())
             if (!action->isSeparator())
-                items << action->text().section(QLatin1Char('\t'), 0, 0);
-        QCOMPARE(items, QStringList({QStringLiteral("&Copiar"), QStringLiteral("Seleccionar todo")}));
+                items << action->text();
+        QCOMPARE(items, QStringList({QStringLiteral("&Copiar\tControl+C"), QStringLiteral("Seleccionar todo\tControl+A")}));
         // And the names of the accessible actions.
         QAccessibleActionInterface* actions = iface(control(t, "btniniciar"))->actionInterface();
         QCOMPARE(actions->localizedActionName(QAccessibleActionInterface::pressAction()), QStringLiteral("Pulsar"));
         QCOMPARE(actions->localizedActionName(QAccessibleActionInterface::setFocusAction()), QStringLiteral("Enfocar"));
+        QCOMPARE(actions->localizedActionDescription(QAccessibleActionInterface::pressAction()), QStringLiteral("Desencadena la acción"));
     }
 
     // The board lists what a player sees, cell by cell: a back by its place,

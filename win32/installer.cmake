@@ -1,0 +1,70 @@
+# Makes the Windows installer: puts what it installs in STAGE, then packs it
+# with NSIS into OUTFILE. Run by the target installer:
+#   cmake -DPROGRAM=duplimo.exe -DQT=<Qt for Windows> -DRUNTIME=<dll;...>
+#         -DSOURCE=<source tree> -DSTAGE=<folder> -DVERSION=x.y.z
+#         -DSTRIP=<strip> -DMAKENSIS=<makensis> -DOUTFILE=<setup.exe>
+#         -P installer.cmake
+# Every file is listed by name, in a fixed order, so that the same inputs
+# give the same installer, byte for byte.
+set(win32 ${SOURCE}/win32)
+file(REMOVE_RECURSE ${STAGE})
+file(MAKE_DIRECTORY ${STAGE}/platforms ${STAGE}/styles ${STAGE}/licencias)
+file(COPY ${PROGRAM} ${RUNTIME} ${QT}/bin/Qt6Core.dll ${QT}/bin/Qt6Gui.dll ${QT}/bin/Qt6Widgets.dll DESTINATION ${STAGE})
+file(COPY ${QT}/plugins/platforms/qwindows.dll DESTINATION ${STAGE}/platforms)
+file(COPY ${QT}/plugins/styles/qwindowsvistastyle.dll DESTINATION ${STAGE}/styles)
+file(GLOB licences ${win32}/licencias/*.txt)
+file(COPY ${licences} DESTINATION ${STAGE}/licencias)
+file(COPY_FILE ${win32}/qt_options.txt ${STAGE}/licencias/opciones-qt.txt)
+# The libraries without their debugging information (Debian's compiler run
+# time carries it), keeping the time stamps in their headers.
+file(GLOB_RECURSE libraries ${STAGE}/*.dll)
+foreach(library ${libraries})
+    execute_process(COMMAND ${STRIP} --strip-debug --preserve-dates ${library} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+# The lines that install and uninstall each file, and the size in KiB.
+file(GLOB_RECURSE files RELATIVE ${STAGE} ${STAGE}/*)
+list(SORT files)
+set(install "!macro Install\n")
+set(uninstall "!macro Uninstall\n")
+set(folders)
+set(bytes 0)
+set(folder "-")
+foreach(file ${files})
+    get_filename_component(dir ${file} DIRECTORY)
+    if(NOT "${dir}" STREQUAL "${folder}")
+        set(folder "${dir}")
+        set(windows_dir)
+        if(dir)
+            string(REPLACE "/" "\\" windows_dir "\\${dir}")
+            list(APPEND folders ${windows_dir})
+        endif()
+        string(APPEND install "    SetOutPath \"$INSTDIR${windows_dir}\"\n")
+    endif()
+    string(REPLACE "/" "\\" windows_file "${file}")
+    string(APPEND install "    File \"${STAGE}/${file}\"\n")
+    string(APPEND uninstall "    Delete \"$INSTDIR\\${windows_file}\"\n")
+    file(SIZE ${STAGE}/${file} size)
+    math(EXPR bytes "${bytes} + ${size}")
+endforeach()
+foreach(dir ${folders})
+    string(APPEND uninstall "    RMDir \"$INSTDIR${dir}\"\n")
+endforeach()
+string(APPEND install "!macroend\n")
+string(APPEND uninstall "!macroend\n")
+math(EXPR kib "(${bytes} + 1023) / 1024")
+get_filename_component(work ${STAGE} DIRECTORY)
+file(WRITE ${work}/installer-files.nsh "${install}${uninstall}")
+
+string(REGEX MATCHALL "[0-9]+" numbers ${VERSION})
+list(APPEND numbers 0 0 0 0)
+list(SUBLIST numbers 0 4 numbers)
+list(JOIN numbers "." version4)
+execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
+        -DVERSION=${VERSION} -DVERSION4=${version4} -DSTAGE=${STAGE} -DFILES=${work}/installer-files.nsh
+        -DSIZE=${kib} -DICON=${SOURCE}/window/pictures/icono.ico -DOUTFILE=${OUTFILE}
+        ${win32}/duplimo.nsi
+    RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "makensis failed")
+endif()

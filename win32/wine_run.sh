@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# wine_run.sh PREFIX DLLDIRS PROGRAM [ARGS...]
+# Runs a Windows program of the build under Wine, as CTest's emulator: in
+# the Wine prefix PREFIX, made on first use (one maker at a time), with the
+# DLLs of the :-separated Unix folders DLLDIRS on its path, the caller's Qt
+# settings (QT_QPA_PLATFORM...) and Qt's fonts from the machine's Liberation
+# fonts. Wine's own messages are left out.
+set -euo pipefail
+prefix=$1 dlldirs=$2
+shift 2
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+path=
+IFS=':' read -r -a dirs <<<"$dlldirs"
+for dir in "${dirs[@]}"; do
+    path+="Z:${dir//\//\\};"
+done
+export WINEPATH=$path
+# Wine keeps the host's QT_ variables from Windows programs, but passes
+# them on named WINEQT_.
+export QT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\liberation'
+for name in $(compgen -e | grep '^QT_'); do
+    export "WINE$name=${!name}"
+done
+mkdir -p "$(dirname "$prefix")"
+(
+    flock 9
+    if [ ! -e "$prefix/.duplimo-ready" ]; then
+        rm -rf "$prefix"
+        DISPLAY= wine wineboot --init >/dev/null 2>&1
+        wineserver -w
+        touch "$prefix/.duplimo-ready"
+    fi
+) 9>"$prefix.lock"
+exec wine "$@"
