@@ -58,10 +58,6 @@ public:
     Box(bool yes_no, QWidget* owner) : QMessageBox(owner), yes_no_(yes_no)
     {
         setWindowModality(Qt::ApplicationModal);
-        // A box's text is read, not selected: without a text control its
-        // label raises no text events, which it has no text interface to
-        // carry.
-        setTextInteractionFlags(Qt::NoTextInteraction);
         auto add = [this](const char16_t* text, QMessageBox::ButtonRole role, std::int16_t answer) {
             auto* button = new MarkedButton(QString::fromUtf16(text));
             addButton(button, role);
@@ -87,7 +83,10 @@ public:
             if (!label->pixmap().isNull())
                 label->setAccessibleName(QString::fromUtf16(icon.name));
         setWindowTitle(title);
-        setTextInteractionFlags(Qt::NoTextInteraction);  // a change of style sets its own
+        // A box's text is read, not selected: without a text control its
+        // label raises no text events, which it has no text interface to
+        // carry. Set at every message, as a change of style sets its own.
+        setTextInteractionFlags(Qt::NoTextInteraction);
         setText(text);
         make_room_for(title);
         setDefaultButton(first_);
