@@ -4,10 +4,10 @@
 #include "game/handlers.h"
 #include "toolkit/qt/access.h"
 #include "toolkit/qt/card.h"
-#include "toolkit/qt/contrast.h"
 #include "toolkit/qt/edge.h"
 #include "toolkit/qt/framebox.h"
 #include "toolkit/qt/imagestore.h"
+#include "toolkit/qt/look.h"
 #include "toolkit/qt/picturebutton.h"
 #include "toolkit/qt/pixels.h"
 #include "toolkit/qt/properties.h"
@@ -75,11 +75,10 @@ void set_colour(QWidget* widget, const ControlSpec& spec)
         static_cast<tk::qt::FrameBox*>(widget)->set_caption_colour(colour);
         break;
     case ControlType::TextBox:  // large digits
-        tk::qt::keep_readable(widget, QPalette::Text, QPalette::Base, colour, tk::qt::large_text_contrast, tk::qt::thick_strokes);
+        tk::qt::show_in_colour(widget, colour, tk::qt::Look::Text::Large);
         break;
     default:
-        tk::qt::keep_readable(widget, QPalette::WindowText, QPalette::Window, colour, tk::qt::normal_text_contrast,
-                              tk::qt::thin_strokes);
+        tk::qt::show_in_colour(widget, colour, tk::qt::Look::Text::Small);
         break;
     }
 }

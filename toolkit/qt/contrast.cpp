@@ -1,8 +1,5 @@
-// Readable text colours.
+// Contrast, and colours moved until they stand out.
 #include "toolkit/qt/contrast.h"
-
-#include <QEvent>
-#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -17,43 +14,6 @@ double luminance(const QColor& colour)
     const QColor rgb = colour.toRgb();
     return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
-
-// Applies the colour to its widget whenever the widget's palette changes,
-// as it does when the desktop's palette or theme changes.
-class ReadableText : public QObject {
-public:
-    ReadableText(QWidget* widget, QPalette::ColorRole foreground, QPalette::ColorRole background, const QColor& colour,
-                 double ratio, double spare)
-        : QObject(widget), foreground_(foreground), background_(background), colour_(colour), ratio_(ratio), spare_(spare)
-    {
-        apply(widget);
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::PaletteChange)
-            apply(static_cast<QWidget*>(watched));
-        return false;
-    }
-
-private:
-    void apply(QWidget* widget) const
-    {
-        QPalette palette = widget->palette();
-        const QColor colour =
-            readable(colour_, palette.color(background_), ratio_, palette.color(QPalette::Active, foreground_), spare_);
-        if (palette.color(foreground_) == colour)
-            return;  // shown so already
-        palette.setColor(foreground_, colour);
-        widget->setPalette(palette);
-    }
-
-    QPalette::ColorRole foreground_, background_;
-    QColor colour_;
-    double ratio_, spare_;
-};
 
 }  // namespace
 
@@ -83,12 +43,6 @@ QColor readable(const QColor& colour, const QColor& background, double ratio, co
             if (const QColor candidate = QColor::fromHsl(hue, saturation, l).toRgb(); contrast_ratio(candidate, background) >= ratio)
                 return candidate;
     return fallback;
-}
-
-void keep_readable(QWidget* widget, QPalette::ColorRole foreground, QPalette::ColorRole background, const QColor& colour,
-                   double ratio, double spare)
-{
-    new ReadableText(widget, foreground, background, colour, ratio, spare);
 }
 
 }  // namespace tk::qt

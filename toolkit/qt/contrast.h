@@ -1,18 +1,18 @@
-// Text that stays readable on whatever background the desktop's palette
-// gives it: contrast as WCAG 2 measures it, and colours moved in lightness,
-// hue kept, only as far as a background asks.
+// Colours that stand out from whatever background the desktop's palette
+// gives them: contrast as WCAG 2 measures it, and colours moved in
+// lightness, hue kept, only as far as a background asks.
 #pragma once
 
 #include <QColor>
-#include <QPalette>
-
-class QWidget;
 
 namespace tk::qt {
 
 // Normal text needs 4.5:1 against its background; large text (18 points,
 // or 14 bold) 3:1.
 constexpr double normal_text_contrast = 4.5, large_text_contrast = 3.0;
+// Non-text contrast: what identifies a control stands out from what
+// surrounds it by 3:1.
+constexpr double edge_contrast = 3.0;
 
 double contrast_ratio(const QColor& a, const QColor& b);
 
@@ -30,11 +30,5 @@ constexpr double thin_strokes = 1.25, thick_strokes = 1.1;
 // else, where no lightness does, fallback.
 QColor readable(const QColor& colour, const QColor& background, double ratio, const QColor& fallback,
                 double spare = thick_strokes);
-
-// Shows widget's text (its role foreground, on its role background) in
-// colour, made readable against the background of the palette it has now
-// and of every palette it gets later.
-void keep_readable(QWidget* widget, QPalette::ColorRole foreground, QPalette::ColorRole background, const QColor& colour,
-                   double ratio, double spare);
 
 }  // namespace tk::qt

@@ -1,8 +1,7 @@
 // Painting of a classic frame.
 #include "toolkit/qt/framebox.h"
 
-#include "toolkit/qt/contrast.h"
-#include "toolkit/qt/edge.h"
+#include "toolkit/qt/look.h"
 #include "toolkit/qt/twips.h"
 
 #include <QPainter>
@@ -36,17 +35,12 @@ void FrameBox::paintEvent(QPaintEvent*)
     const int top = caption.center().y();
     const int right = width() - 1, bottom = height() - 1;
 
-    // Etched: a shadow line with a light line just inside and below it. On
-    // a dark window the light line is what shows the frame: it stands out
-    // by 3:1.
+    // Etched: a shadow line with a light line just inside and below it.
     const QPalette& colours = palette();
-    const QColor window = colours.color(QPalette::Window);
-    QColor light = colours.color(QPalette::Light);
-    if (is_dark(window))
-        light = readable(light, window, edge_contrast, colours.color(QPalette::WindowText));
+    const Look& look = Look::of(this);
     painter.setPen(colours.color(QPalette::Dark));
     painter.drawRect(0, top, right - 1, bottom - top - 1);
-    painter.setPen(light);
+    painter.setPen(look.frame_light());
     painter.drawLine(1, top + 1, right - 2, top + 1);
     painter.drawLine(1, top + 1, 1, bottom - 2);
     painter.drawLine(0, bottom, right, bottom);
@@ -57,8 +51,7 @@ void FrameBox::paintEvent(QPaintEvent*)
     painter.fillRect(caption, colours.brush(QPalette::Window));
     QPalette text = colours;
     if (caption_colour_.isValid())
-        text.setColor(QPalette::WindowText, readable(caption_colour_, colours.color(QPalette::Window), normal_text_contrast,
-                                                     colours.color(QPalette::WindowText), thin_strokes));
+        text.setColor(QPalette::WindowText, look.text(caption_colour_, Look::Text::Small));
     style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, text, isEnabled(), title(),
                           QPalette::WindowText);
 }

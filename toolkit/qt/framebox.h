@@ -10,9 +10,9 @@ class FrameBox : public QGroupBox {
 public:
     FrameBox(const QString& caption, QWidget* parent);
 
-    // The caption's colour, made readable on the frame's background at
-    // each paint; by default the palette's text colour. The frame's
-    // controls keep their own colours.
+    // The caption's colour, shown readable on the frame's background; by
+    // default the palette's text colour. The frame's controls keep their
+    // own colours.
     void set_caption_colour(const QColor& colour) { caption_colour_ = colour; }
 
     // The caption's place; the border's top edge crosses its middle.

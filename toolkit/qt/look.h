@@ -1,0 +1,62 @@
+// What a palette and a style imply for the toolkit's painters, worked out
+// once for each: the colours that read on the palette (texts, outlines,
+// frame lines). Every painter asks here; a new palette is a new look.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QPointer>
+#include <QStyle>
+
+#include <map>
+#include <utility>
+
+class QWidget;
+
+namespace tk::qt {
+
+class Look {
+public:
+    // Small text stands on the window; large text (the counters' digits)
+    // on a text box's base.
+    enum class Text { Small, Large };
+
+    // The look of a palette, in its current colour group, and a style.
+    Look(const QPalette& palette, const QStyle* style);
+
+    // The look of widget's palette, as the widget has it now, and style.
+    static const Look& of(const QWidget* widget);
+    // The look of palette in its current colour group, and style. A look
+    // stays while its palette is among the last few asked for.
+    static const Look& of(const QPalette& palette, const QStyle* style);
+
+    // A control's one-pixel outline, 3:1 against the window: the one the
+    // style draws (the window's colour shaded, or the highlight's on a
+    // control with the focus or a default button), moved in lightness only
+    // as far as that asks.
+    QColor edge(bool highlighted) const { return highlighted ? highlighted_edge_ : edge_; }
+
+    // The light line of a frame's etched border; on a dark window it is
+    // what shows the frame, and stands out by 3:1.
+    QColor frame_light() const { return frame_light_; }
+
+    // A text described in colour as shown: the colour itself where it reads
+    // on its background, else the same hue made lighter or darker, as far
+    // as needed and a little beyond; else the palette's own text colour.
+    QColor text(const QColor& colour, Text size) const;
+
+private:
+    bool is_of(const QPalette& palette, const QStyle* style) const;
+
+    QPalette palette_;
+    QPointer<const QStyle> style_;
+    QColor edge_, highlighted_edge_, frame_light_;
+    mutable std::map<std::pair<QRgb, Text>, QColor> texts_;
+};
+
+// Shows widget's text, a label's or a text box's, in colour, readable on
+// its background in its parent's palette, now and after every change of
+// either palette.
+void show_in_colour(QWidget* widget, const QColor& colour, Look::Text size);
+
+}  // namespace tk::qt
