@@ -368,6 +368,17 @@ private slots:
             check(QLatin1String(name), with_and_without_picture(button));
             button->setEnabled(enabled);
         }
+        // A disabled picture is the one a fresh start in this palette draws:
+        // Detener at rest, Iniciar during a game.
+        window::Frmprincipal fresh;
+        auto drawn = [](QWidget* button) { return button->grab().toImage(); };
+        t_->f.btndetener.set_enabled(false);
+        const QImage at_rest = drawn(control("btndetener"));
+        t_->f.btndetener.set_enabled(true);
+        QVERIFY2(at_rest == drawn(fresh.findChild<QWidget*>(QStringLiteral("btndetener"))), "Detener disabled");
+        game::btniniciar_Click(fresh.form());
+        QVERIFY2(drawn(control("btniniciar")) == drawn(fresh.findChild<QWidget*>(QStringLiteral("btniniciar"))), "Iniciar disabled");
+
         const QColor card = palette.color(QPalette::Button);
         for (int size : {16, 32}) {
             QImage bare(size, size, QImage::Format_RGB32);

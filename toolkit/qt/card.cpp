@@ -2,9 +2,14 @@
 // the backs' mouse moves.
 #include "toolkit/qt/card.h"
 
+#include "toolkit/qt/edge.h"
+#include "toolkit/qt/look.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <cstdlib>
 #include <tuple>
@@ -95,6 +100,29 @@ void CardFace::set_picture(const QIcon& icon, const QString& name)
 {
     setIcon(icon);
     picture_name_ = name;
+}
+
+void CardFace::paintEvent(QPaintEvent*)
+{
+    // The bevel as the style draws it, the picture where the style puts it.
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.icon = QIcon();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const QSize size = iconSize();
+    QRect picture(contents.x() + (contents.width() - size.width()) / 2, contents.y() + (contents.height() - size.height()) / 2,
+                  size.width(), size.height());
+    picture = QStyle::visualRect(layoutDirection(), contents, picture);
+    if (option.state & (QStyle::State_On | QStyle::State_Sunken))
+        picture.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                          style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+    painter.drawPixmap(picture, Look::of(this).picture(icon(), size, devicePixelRatio(), mode));
+    painter.end();
+    draw_edge(this);
+    draw_focus_mark(this, 3);
 }
 
 // ---------------------------------------------------------------- CardBack

@@ -55,6 +55,10 @@ public:
     const QString& picture_name() const { return picture_name_; }
     void set_picture(const QIcon& icon, const QString& name);
 
+protected:
+    // The picture in the face's own palette, whatever its state.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QString picture_name_;
     bool shown_ = true;

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <algorithm>
@@ -120,6 +121,21 @@ QColor Look::text(const QColor& colour, Text size) const
                              : readable(colour, palette_.color(QPalette::Window), normal_text_contrast,
                                         palette_.color(QPalette::WindowText), thin_strokes);
     return texts_.emplace(key, shown).first->second;
+}
+
+QPixmap Look::picture(const QIcon& icon, QSize size, qreal scale, QIcon::Mode mode) const
+{
+    const QPixmap normal = icon.pixmap(size, scale);
+    if (mode == QIcon::Normal || !style_ || normal.isNull())
+        return normal;
+    const auto key = std::tuple(icon.cacheKey(), normal.width(), normal.height(), size.width(), mode);
+    if (const auto found = pictures_.find(key); found != pictures_.end())
+        return found->second;
+    QStyleOption option;
+    option.palette = palette_;
+    QPixmap picture = style_->generatedIconPixmap(mode, normal, &option);
+    picture.setDevicePixelRatio(normal.devicePixelRatio());
+    return pictures_.emplace(key, picture).first->second;
 }
 
 void show_in_colour(QWidget* widget, const QColor& colour, Look::Text size)

@@ -1,14 +1,18 @@
 // What a palette and a style imply for the toolkit's painters, worked out
 // once for each: the colours that read on the palette (texts, outlines,
-// frame lines). Every painter asks here; a new palette is a new look.
+// frame lines) and the pictures of controls in modes other than normal.
+// Every painter asks here; a new palette is a new look.
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPalette>
+#include <QPixmap>
 #include <QPointer>
 #include <QStyle>
 
 #include <map>
+#include <tuple>
 #include <utility>
 
 class QWidget;
@@ -45,6 +49,10 @@ public:
     // as needed and a little beyond; else the palette's own text colour.
     QColor text(const QColor& colour, Text size) const;
 
+    // icon at size (logical pixels) and scale, in mode: a mode other than
+    // normal as the style draws it from this palette.
+    QPixmap picture(const QIcon& icon, QSize size, qreal scale, QIcon::Mode mode) const;
+
 private:
     bool is_of(const QPalette& palette, const QStyle* style) const;
 
@@ -52,6 +60,8 @@ private:
     QPointer<const QStyle> style_;
     QColor edge_, highlighted_edge_, frame_light_;
     mutable std::map<std::pair<QRgb, Text>, QColor> texts_;
+    // By picture, size in device pixels and logical width, and mode.
+    mutable std::map<std::tuple<qint64, int, int, int, QIcon::Mode>, QPixmap> pictures_;
 };
 
 // Shows widget's text, a label's or a text box's, in colour, readable on

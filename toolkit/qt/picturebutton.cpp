@@ -3,6 +3,7 @@
 
 #include "toolkit/qt/edge.h"
 #include "toolkit/qt/focusmark.h"
+#include "toolkit/qt/look.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -27,7 +28,7 @@ void PictureButton::paintEvent(QPaintEvent*)
         content.translate(1, 1);  // pressed in, as the bevel is
 
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
-    const QPixmap pixmap = icon().pixmap(picture, devicePixelRatio(), mode);
+    const QPixmap pixmap = Look::of(this).picture(icon(), picture, devicePixelRatio(), mode);
     painter.drawPixmap(content.left() + (content.width() - picture.width()) / 2, content.top(), pixmap);
     const QRect text(content.left(), content.top() + picture.height() + gap, content.width(), metrics.height());
     painter.drawItemText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic, palette(), isEnabled(), caption,

@@ -98,12 +98,24 @@ public:
 
 private:
     // The picture for a size in logical pixels, drawn at a size in device
-    // pixels.
+    // pixels. The toolkit's painters draw other modes from their own
+    // palette (Look::picture); anyone else gets them from the
+    // application's, as drawn now.
     QPixmap drawn(QSize logical, QSize device, QIcon::Mode mode)
+    {
+        QPixmap picture = drawn(logical, device);
+        if (mode == QIcon::Normal || picture.isNull())
+            return picture;
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, picture, &option);
+    }
+
+    QPixmap drawn(QSize logical, QSize device)
     {
         if (designs_.isEmpty() || device.isEmpty())
             return {};
-        const auto key = std::tuple(device.width(), device.height(), logical.width(), int{mode});
+        const auto key = std::tuple(device.width(), device.height(), logical.width());
         if (const auto found = cache_.find(key); found != cache_.end())
             return found->second;
         const QPixmap* design = &designs_.front();
@@ -116,17 +128,11 @@ private:
         image = image.scaled(design->size() * times, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         if (image.size() != device)
             image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QPixmap picture = QPixmap::fromImage(image);
-        if (mode != QIcon::Normal) {
-            QStyleOption option;
-            option.palette = QApplication::palette();
-            picture = QApplication::style()->generatedIconPixmap(mode, picture, &option);
-        }
-        return cache_.emplace(key, picture).first->second;
+        return cache_.emplace(key, QPixmap::fromImage(image)).first->second;
     }
 
     QList<QPixmap> designs_;
-    std::map<std::tuple<int, int, int, int>, QPixmap> cache_;
+    std::map<std::tuple<int, int, int>, QPixmap> cache_;  // normal pictures
 };
 
 }  // namespace
