@@ -181,6 +181,42 @@ private slots:
         QVERIFY(name_of(t.face(i)).isEmpty() && name_of(t.face(j)).isEmpty());
     }
 
+    // Pause and Continue change sixty cards at once: a screen reader hears
+    // them a few at a time, every card on show once, in its true state.
+    void the_board_tells_its_state_a_few_cards_at_a_time()
+    {
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            QSKIP("Qt tells assistive technology only where it listens");
+        TestWindow t;
+        QVERIFY(show_active(t.w));
+        QTRY_VERIFY(QAccessible::isActive());
+        game::btniniciar_Click(t.f);
+        static QList<std::pair<QObject*, bool>> told;  // card, disabled when told
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->type() == QAccessible::StateChanged && event->object()->property("Index").isValid())
+                told.append({event->object(), event->accessibleInterface()->state().disabled});
+        });
+        for (bool enabled : {false, true}) {
+            told.clear();
+            t.f.Frame1.set_enabled(enabled);
+            QVERIFY(told.isEmpty());
+            for (qsizetype before = 0; before < game::cells; before = told.size()) {
+                QVERIFY(QTest::qWaitFor([&] { return told.size() > before; }));
+                QVERIFY2(told.size() - before <= 5, qPrintable(QString::number(told.size() - before)));
+            }
+            QTest::qWait(200);
+            std::set<QObject*> cards;
+            for (auto [card, disabled] : told) {
+                QVERIFY(cards.insert(card).second);
+                QCOMPARE(disabled, !enabled);
+                QCOMPARE(static_cast<QWidget*>(card)->isEnabled(), enabled);
+            }
+            for (int i = 0; i < game::cells; ++i)
+                QVERIFY(cards.contains(t.back(i)));
+        }
+        QAccessible::installUpdateHandler(nullptr);
+    }
+
     // Named by what it shows: a key, or nothing at all (not a blank).
     void the_peek_label_reads_what_it_shows()
     {

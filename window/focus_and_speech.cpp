@@ -16,6 +16,17 @@ FocusAndSpeech::FocusAndSpeech(QWidget* window, game::Form& form, tk::qt::CardGr
 {
     grid_.set_focus_rule([this](int cell, QWidget* now) { return after_leaving(cell, now); });
     form_.runtime.set_before_message_box([this] { return before_message_box(); });
+    // Pausing and resuming enable or disable every card at once: told in
+    // cell order, a few at a time, after what the command said or moved
+    // the keyboard to. A card not on show by its turn has nothing to tell.
+    state_news_ = new tk::qt::StateNews(window, [this](const QWidget* control) {
+        const auto* card = static_cast<const tk::qt::Card*>(control);
+        return grid_.showing(card->cell()) == card;
+    });
+    for (int cell = 0; cell < grid_.count(); ++cell) {
+        state_news_->watch(grid_.back(cell));
+        state_news_->watch(grid_.face(cell));
+    }
 }
 
 FocusAndSpeech::Seen FocusAndSpeech::seen() const

@@ -1,6 +1,7 @@
 // Where the keyboard goes as the game goes on, and what a screen reader is
 // told that the focus does not show: after a deal, a turn, a miss, a match,
-// a pause and the last pair, and before a message box.
+// a pause and the last pair, and before a message box; and the pace at
+// which the cards' changes of state are told.
 #pragma once
 
 #include <QString>
@@ -16,6 +17,7 @@ namespace tk::qt {
 class Announcer;
 class CardFace;
 class CardGrid;
+class StateNews;
 }  // namespace tk::qt
 
 namespace window {
@@ -47,6 +49,7 @@ private:
     game::Form& form_;
     tk::qt::CardGrid& grid_;
     tk::qt::Announcer* announcer_;
+    tk::qt::StateNews* state_news_;
     Seen before_;
     tk::qt::CardFace* turned_ = nullptr;  // by the command under way, with the keyboard
 };

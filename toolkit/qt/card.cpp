@@ -55,14 +55,6 @@ void tell_assistive_technology(QWidget* control, QAccessible::Event event)
     QAccessible::updateAccessibility(&change);
 }
 
-void tell_enabled_changed(QWidget* control)
-{
-    QAccessible::State changed;
-    changed.disabled = true;
-    QAccessibleStateChangeEvent change(control, changed);
-    QAccessible::updateAccessibility(&change);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- Card
@@ -71,18 +63,6 @@ void Card::keyPressEvent(QKeyEvent* event)
 {
     if (!grid_ || !arrow_to_neighbour(*grid_, this, event->key()))
         QPushButton::keyPressEvent(event);
-}
-
-void Card::changeEvent(QEvent* event)
-{
-    // What QWidget does, but the grid tells the new state. A card held down
-    // is released, and told so, by the button itself.
-    if (event->type() == QEvent::EnabledChange && grid_ && !isDown()) {
-        update();
-        grid_->tell_enabled_later(this);
-        return;
-    }
-    QPushButton::changeEvent(event);
 }
 
 // ---------------------------------------------------------------- CardFace
@@ -158,12 +138,6 @@ void CardBack::mouseMoveEvent(QMouseEvent* event)
 
 // ---------------------------------------------------------------- CardGrid
 
-CardGrid::CardGrid(QWidget* frame) : QObject(frame)
-{
-    telling_.setInterval(50);
-    connect(&telling_, &QTimer::timeout, this, &CardGrid::tell_enabled);
-}
-
 const CardGrid* CardGrid::of(const QWidget* frame)
 {
     return frame->findChild<const CardGrid*>(QString(), Qt::FindDirectChildrenOnly);
@@ -217,35 +191,6 @@ void CardGrid::update(int index)
         cell.back->QPushButton::setVisible(false);
     if (changed && now)
         tell_assistive_technology(now, QAccessible::ObjectCreated);
-}
-
-void CardGrid::tell_enabled_later(Card* card)
-{
-    card->enabled_changed_ = true;
-    if (!telling_.isActive())
-        telling_.start();
-}
-
-// The next few cards, in cell order; a card that is not on show has
-// nothing to tell.
-void CardGrid::tell_enabled()
-{
-    constexpr int per_turn = 5;
-    int told = 0;
-    for (const Cell& cell : cells_) {
-        for (Card* card : {static_cast<Card*>(cell.back), static_cast<Card*>(cell.face)}) {
-            if (!card->enabled_changed_)
-                continue;
-            if (told == per_turn)
-                return;  // the timer runs on
-            card->enabled_changed_ = false;
-            if (card == cell.showing) {
-                tell_enabled_changed(card);
-                ++told;
-            }
-        }
-    }
-    telling_.stop();
 }
 
 }  // namespace tk::qt

@@ -10,8 +10,6 @@
 
 #include "toolkit/qt/focusmark.h"
 
-#include <QTimer>
-
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -30,14 +28,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
     CardGrid* grid_ = nullptr;  // set by the grid
 
 private:
     friend class CardGrid;
     int cell_ = -1;
-    bool enabled_changed_ = false;  // and not told yet
 };
 
 class CardFace : public Card {
@@ -93,12 +89,6 @@ private:
 // events that assistive technology follows (the old control leaves the
 // frame's children, the new one joins them) and, where the control that
 // leaves has the keyboard, asks the focus rule where it goes.
-//
-// Enabling or disabling the board changes every card on show at once. A
-// screen reader handed sixty such changes at once falls behind, and drops
-// what it cannot keep up with, what the command said among it. The grid
-// tells them a few at a time, every 50 ms, from just after what the command
-// moved the keyboard to or said.
 class CardGrid : public QObject {
     Q_OBJECT
 
@@ -110,7 +100,7 @@ public:
 
     // The grid of the cards in frame, which lists them for assistive
     // technology; it belongs to the frame.
-    explicit CardGrid(QWidget* frame);
+    explicit CardGrid(QWidget* frame) : QObject(frame) {}
     static const CardGrid* of(const QWidget* frame);
 
     // Adds the next cell: back lying over face, in the same rectangle.
@@ -137,13 +127,8 @@ private:
     };
     // Brings the widgets in line with their Visible flags.
     void update(int cell);
-    // Tells soon that the card was enabled or disabled, if it is on show
-    // then.
-    void tell_enabled_later(Card* card);
-    void tell_enabled();
 
     std::vector<Cell> cells_;
-    QTimer telling_;
     FocusRule focus_rule_;
 };
 
