@@ -4,11 +4,10 @@
 #include "fixture.h"
 #include "palettes.h"
 #include "toolkit/qt/contrast.h"
-#include "toolkit/qt/edge.h"
 #include "toolkit/qt/framebox.h"
+#include "toolkit/qt/messagebox.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
@@ -265,10 +264,10 @@ private slots:
 
         // A message box: its text and its button's caption.
         QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<tk::qt::MessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             const QImage image = box->grab().toImage();
-            QWidget* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QWidget* label = box->text_label();
             const Text prompt = text_in(image, inside(label, box));
             QVERIFY2(prompt.ratio >= 4.5, qPrintable(QString::number(prompt.ratio)));
             QWidget* button = box->buttons().value(0);

@@ -8,11 +8,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QWidget;
 
 namespace tk {
+
+namespace qt {
+class MessageBoxes;
+}
 
 // Message box styles and answers, as the Windows message-box values.
 enum : std::int16_t {
@@ -41,7 +46,8 @@ public:
     using MessageBoxHook = std::function<std::int16_t(const MessageBoxCall&)>;
 
     // owner: the window that message boxes belong to.
-    explicit Runtime(QWidget* owner = nullptr) : owner_(owner) {}
+    explicit Runtime(QWidget* owner = nullptr);
+    ~Runtime();
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
 
@@ -100,6 +106,7 @@ private:
     void fail(const Error& error) noexcept;
 
     QWidget* owner_;
+    std::unique_ptr<qt::MessageBoxes> boxes_;
     MessageBoxHook hook_;
     BeforeMessageBox before_box_;
     Random random_;

@@ -2,6 +2,7 @@
 #include "toolkit/qt/access.h"
 
 #include "toolkit/qt/card.h"
+#include "toolkit/qt/messagebox.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -10,7 +11,6 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScrollBar>
 
 namespace tk::qt {
@@ -116,10 +116,12 @@ public:
     }
 
 private:
+    // Asked once the box is built, as a MessageBox.
     QList<QWidget*> listed() const override
     {
         QList<QWidget*> list = child_widgets(widget());
-        list.removeIf([](const QWidget* child) { return child->objectName() == QLatin1String("qt_msgbox_label"); });
+        if (const auto* box = qobject_cast<const MessageBox*>(widget()))
+            list.removeOne(box->text_label());
         return list;
     }
 };

@@ -1,7 +1,5 @@
-// A modal QMessageBox for a message-box style, with Spanish buttons that
-// carry text only and show the focus mark, an icon named for what it shows,
-// wide enough for its title, and placed where it hides none of the controls
-// its owner wants kept in view.
+// Message boxes: each kind kept by its window, laid out for its message and
+// placed beside what it must leave in view.
 #include "toolkit/qt/messagebox.h"
 
 #include "toolkit/qt/focusmark.h"
@@ -10,14 +8,11 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
 #include <limits>
-#include <vector>
 
 namespace tk::qt {
 
@@ -49,146 +44,126 @@ int title_width(const QString& title)
     return metrics.horizontalAdvance(title) + 5 * (metrics.height() + 8);
 }
 
-// One message box of a kind (a single OK, or Yes and No), kept by its owner
-// and shown again for every message of that kind. Assistive technology
-// asks about a box after it has closed; a box that stays alive answers,
-// where a destroyed one would leave it querying nothing.
-class Box : public QMessageBox {
-public:
-    Box(bool yes_no, QWidget* owner) : QMessageBox(owner), yes_no_(yes_no)
-    {
-        setWindowModality(Qt::ApplicationModal);
-        auto add = [this](const char16_t* text, QMessageBox::ButtonRole role, std::int16_t answer) {
-            auto* button = new MarkedButton(QString::fromUtf16(text));
-            addButton(button, role);
-            // In the button's own context: Qt tells assistive technology
-            // that a button controls whatever its click is connected to.
-            connect(button, &QAbstractButton::clicked, button, [this, answer] { answer_ = answer; });
-            return button;
-        };
-        if (yes_no) {
-            first_ = add(u"&Sí", QMessageBox::YesRole, IDYES);
-            add(u"&No", QMessageBox::NoRole, IDNO);
-        } else {
-            first_ = add(u"Aceptar", QMessageBox::AcceptRole, IDOK);
-        }
-    }
-
-    bool yes_no() const { return yes_no_; }
-
-    std::int16_t ask(NamedIcon icon, const QString& title, const QString& text, const std::vector<QWidget*>& keep_in_view)
-    {
-        setIcon(icon.icon);
-        for (QLabel* label : findChildren<QLabel*>())
-            if (!label->pixmap().isNull())
-                label->setAccessibleName(QString::fromUtf16(icon.name));
-        setWindowTitle(title);
-        // A box's text is read, not selected: without a text control its
-        // label raises no text events, which it has no text interface to
-        // carry. Set at every message, as a change of style sets its own.
-        setTextInteractionFlags(Qt::NoTextInteraction);
-        setText(text);
-        make_room_for(title);
-        setDefaultButton(first_);
-        keep_in_view_ = keep_in_view;
-        // Escape, or a close without a button, answers as No does, or as
-        // the only button.
-        answer_ = yes_no_ ? IDNO : IDOK;
-        exec();
-        keep_in_view_.clear();
-        return answer_;
-    }
-
-protected:
-    void showEvent(QShowEvent* event) override
-    {
-        QMessageBox::showEvent(event);  // sizes the box and centres it on its owner
-        place();
-        // The focus is drawn from the start, as in the main window.
-        setAttribute(Qt::WA_KeyboardFocusChange);
-    }
-
-private:
-    // A row as wide as the title needs below the rest. A new icon lays the
-    // box out anew, and the row goes with the old layout.
-    void make_room_for(const QString& title)
-    {
-        auto* grid = qobject_cast<QGridLayout*>(layout());
-        if (!grid)
-            return;
-        if (room_layout_ != grid) {
-            title_room_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
-            grid->addItem(title_room_, grid->rowCount(), 0, 1, grid->columnCount());
-            room_layout_ = grid;
-        }
-        title_room_->changeSize(title_width(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
-        grid->invalidate();
-    }
-
-    // The nearest place to the centre, on the screen, where the box with
-    // its frame covers none of the controls to keep in view.
-    void place()
-    {
-        QWidget* owner = parentWidget();
-        if (!owner)
-            return;
-        QList<QRect> kept;
-        for (const QWidget* control : keep_in_view_)
-            if (control->isVisible())
-                kept << QRect(control->mapToGlobal(QPoint()), control->size()).adjusted(-2, -2, 2, 2);
-        // Not mapped yet, the box has no frame to measure: the window
-        // manager gives it one like its owner's.
-        const QRect owner_inner = owner->geometry(), owner_outer = owner->frameGeometry();
-        const QMargins frame(owner_inner.left() - owner_outer.left(), owner_inner.top() - owner_outer.top(),
-                             owner_outer.right() - owner_inner.right(), owner_outer.bottom() - owner_inner.bottom());
-        const QRect outer = geometry().marginsAdded(frame);
-        auto clear = [&](const QRect& r) {
-            return std::none_of(kept.begin(), kept.end(), [&](const QRect& t) { return t.intersects(r); });
-        };
-        if (clear(outer))
-            return;
-        const QRect screen = owner->screen()->availableGeometry();
-        QPoint best;
-        qint64 best_distance = std::numeric_limits<qint64>::max();
-        for (int y = screen.top(); y + outer.height() <= screen.bottom() + 1; y += 4) {
-            for (int x = screen.left(); x + outer.width() <= screen.right() + 1; x += 4) {
-                const QRect r(QPoint(x, y), outer.size());
-                const QPoint d = r.center() - outer.center();
-                const qint64 distance = qint64{d.x()} * d.x() + qint64{d.y()} * d.y();
-                if (distance < best_distance && clear(r))
-                    best = r.topLeft(), best_distance = distance;
-            }
-        }
-        if (best_distance != std::numeric_limits<qint64>::max())
-            move(best + QPoint(frame.left(), frame.top()));
-    }
-
-    bool yes_no_;
-    QPushButton* first_ = nullptr;
-    QSpacerItem* title_room_ = nullptr;  // in room_layout_
-    QPointer<QLayout> room_layout_;
-    std::vector<QWidget*> keep_in_view_;
-    std::int16_t answer_ = IDOK;
-};
-
-// The owner's box of the kind, or a new one where it has none free: a
-// message may come while another box of its kind is open, an error
-// reported during a result among them.
-Box& box_for(QWidget* owner, bool yes_no)
-{
-    for (QMessageBox* child : owner->findChildren<QMessageBox*>(QString(), Qt::FindDirectChildrenOnly))
-        if (auto* box = dynamic_cast<Box*>(child); box && box->yes_no() == yes_no && !box->isVisible())
-            return *box;
-    return *new Box(yes_no, owner);
-}
-
 }  // namespace
 
-std::int16_t show_message_box(QWidget* owner, const Text& prompt, std::int16_t style, const Text& title,
-                              const std::vector<QWidget*>& keep_in_view)
+MessageBox::MessageBox(bool yes_no, QWidget* owner) : QMessageBox(owner), yes_no_(yes_no)
 {
-    Box& box = box_for(owner, (style & 0x0F) == MB_YESNO);
-    return box.ask(icon_for(style), QString::fromStdU16String(title), QString::fromStdU16String(prompt), keep_in_view);
+    setWindowModality(Qt::ApplicationModal);
+    auto add = [this](const char16_t* text, QMessageBox::ButtonRole role, std::int16_t answer) {
+        auto* button = new MarkedButton(QString::fromUtf16(text));
+        addButton(button, role);
+        // In the button's own context: Qt tells assistive technology that a
+        // button controls whatever its click is connected to.
+        connect(button, &QAbstractButton::clicked, button, [this, answer] { answer_ = answer; });
+        return button;
+    };
+    if (yes_no) {
+        first_ = add(u"&Sí", QMessageBox::YesRole, IDYES);
+        add(u"&No", QMessageBox::NoRole, IDNO);
+    } else {
+        first_ = add(u"Aceptar", QMessageBox::AcceptRole, IDOK);
+    }
+    // The box shows its icon and its text in two labels of its own; the
+    // text's is the one that holds it.
+    setText(QStringLiteral("-"));
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        (label->text() == text() ? text_label_ : icon_label_) = label;
+}
+
+std::int16_t MessageBox::ask(std::int16_t style, const QString& title, const QString& text,
+                             const std::vector<QWidget*>& keep_in_view)
+{
+    const NamedIcon icon = icon_for(style);
+    setIcon(icon.icon);
+    if (icon_label_)
+        icon_label_->setAccessibleName(QString::fromUtf16(icon.name));
+    setWindowTitle(title);
+    // A box's text is read, not selected: without a text control its label
+    // raises no text events, which it has no text interface to carry. Set
+    // at every message, as a change of style sets its own.
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setText(text);
+    make_room_for(title);
+    setDefaultButton(first_);
+    keep_in_view_ = keep_in_view;
+    // Escape, or a close without a button, answers as No does, or as the
+    // only button.
+    answer_ = yes_no_ ? IDNO : IDOK;
+    exec();
+    keep_in_view_.clear();
+    return answer_;
+}
+
+void MessageBox::showEvent(QShowEvent* event)
+{
+    QMessageBox::showEvent(event);  // sizes the box and centres it on its owner
+    place();
+    // The focus is drawn from the start, as in the main window.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+// A row as wide as the title needs below the rest. A new icon lays the box
+// out anew, and the row goes with the old layout.
+void MessageBox::make_room_for(const QString& title)
+{
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (!grid)
+        return;
+    if (room_layout_ != grid) {
+        title_room_ = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+        grid->addItem(title_room_, grid->rowCount(), 0, 1, grid->columnCount());
+        room_layout_ = grid;
+    }
+    title_room_->changeSize(title_width(title), 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    grid->invalidate();
+}
+
+// The nearest place to the centre, on the screen, where the box with its
+// frame covers none of the controls to keep in view.
+void MessageBox::place()
+{
+    QWidget* owner = parentWidget();
+    if (!owner)
+        return;
+    QList<QRect> kept;
+    for (const QWidget* control : keep_in_view_)
+        if (control->isVisible())
+            kept << QRect(control->mapToGlobal(QPoint()), control->size()).adjusted(-2, -2, 2, 2);
+    // Not mapped yet, the box has no frame to measure: the window manager
+    // gives it one like its owner's.
+    const QRect owner_inner = owner->geometry(), owner_outer = owner->frameGeometry();
+    const QMargins frame(owner_inner.left() - owner_outer.left(), owner_inner.top() - owner_outer.top(),
+                         owner_outer.right() - owner_inner.right(), owner_outer.bottom() - owner_inner.bottom());
+    const QRect outer = geometry().marginsAdded(frame);
+    auto clear = [&](const QRect& r) {
+        return std::none_of(kept.begin(), kept.end(), [&](const QRect& t) { return t.intersects(r); });
+    };
+    if (clear(outer))
+        return;
+    const QRect screen = owner->screen()->availableGeometry();
+    QPoint best;
+    qint64 best_distance = std::numeric_limits<qint64>::max();
+    for (int y = screen.top(); y + outer.height() <= screen.bottom() + 1; y += 4) {
+        for (int x = screen.left(); x + outer.width() <= screen.right() + 1; x += 4) {
+            const QRect r(QPoint(x, y), outer.size());
+            const QPoint d = r.center() - outer.center();
+            const qint64 distance = qint64{d.x()} * d.x() + qint64{d.y()} * d.y();
+            if (distance < best_distance && clear(r))
+                best = r.topLeft(), best_distance = distance;
+        }
+    }
+    if (best_distance != std::numeric_limits<qint64>::max())
+        move(best + QPoint(frame.left(), frame.top()));
+}
+
+std::int16_t MessageBoxes::show(const Text& prompt, std::int16_t style, const Text& title,
+                                const std::vector<QWidget*>& keep_in_view)
+{
+    const bool yes_no = (style & 0x0F) == MB_YESNO;
+    auto free = std::find_if(boxes_.begin(), boxes_.end(),
+                             [&](const QPointer<MessageBox>& box) { return box && box->yes_no() == yes_no && !box->isVisible(); });
+    MessageBox* box = free != boxes_.end() ? free->data() : boxes_.emplace_back(new MessageBox(yes_no, owner_)).data();
+    return box->ask(style, QString::fromStdU16String(title), QString::fromStdU16String(prompt), keep_in_view);
 }
 
 }  // namespace tk::qt

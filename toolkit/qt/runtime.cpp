@@ -11,14 +11,18 @@
 
 namespace tk {
 
+Runtime::Runtime(QWidget* owner) : owner_(owner), boxes_(owner ? std::make_unique<qt::MessageBoxes>(owner) : nullptr) {}
+
+Runtime::~Runtime() = default;
+
 std::int16_t Runtime::msgbox(const Text& prompt, std::int16_t style, const Text& title)
 {
     check_not_ended();
     if (!hook_ && !owner_)
         raise(ERR_INVALID_CALL);
-    const std::int16_t answer = hook_ ? hook_({prompt, style, title})
-                                      : qt::show_message_box(owner_, prompt, style, title,
-                                                             before_box_ ? before_box_() : std::vector<QWidget*>());
+    const std::int16_t answer =
+        hook_ ? hook_({prompt, style, title})
+              : boxes_->show(prompt, style, title, before_box_ ? before_box_() : std::vector<QWidget*>());
     // A handler run from the message box's event loop may have ended the program.
     check_not_ended();
     return answer;
