@@ -96,7 +96,10 @@ std::int16_t MessageBox::ask(std::int16_t style, const QString& title, const QSt
 
 void MessageBox::showEvent(QShowEvent* event)
 {
-    QMessageBox::showEvent(event);  // sizes the box and centres it on its owner
+    // Centred on the owner at every show, as a new box is: Qt centres only
+    // a box that has not been moved, and place() moves it.
+    setAttribute(Qt::WA_Moved, false);
+    QMessageBox::showEvent(event);  // sizes the box and centres it
     place();
     // The focus is drawn from the start, as in the main window.
     setAttribute(Qt::WA_KeyboardFocusChange);

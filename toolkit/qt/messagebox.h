@@ -1,7 +1,7 @@
 // The real message boxes behind Runtime::msgbox: modal, with Spanish
 // buttons that carry text only and show the focus mark, an icon named for
-// what it shows, wide enough for their titles, and placed where they hide
-// none of the controls their owner wants kept in view.
+// what it shows, wide enough for their titles, opening centred over their
+// owner and moved aside only as far as the controls it keeps in view ask.
 #pragma once
 
 #include "toolkit/convert.h"
