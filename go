@@ -47,6 +47,11 @@ build_windows() {
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" "$@"
 }
 
+# installer DIR: the installer that the build in DIR makes, of its version.
+installer() {
+    echo "$1/Duplimo-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt")-setup.exe"
+}
+
 case "${1:-}" in
 play)
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
@@ -98,9 +103,9 @@ test)
         build_windows build-windows-tests all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_SOAK_SEQUENCES=100
         ctest --test-dir build-windows-tests --output-on-failure -j2
         build_windows build-windows installer -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-        setup=(build-windows/Duplimo-*-setup.exe)
-        win32/check_reproducible.sh . "${setup[0]}" "$(win32/build_qt.sh)" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-        win32/check_installer.sh "${setup[0]}"
+        setup=$(installer build-windows)
+        tests/windows/check_installer_reproducible.sh . "$setup" "$(win32/build_qt.sh)" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+        tests/windows/check_installer.sh "$setup"
     fi
     ;;
 package)
@@ -112,7 +117,7 @@ package)
 windows)
     install_missing "${play_packages[@]}" "${windows_packages[@]}"
     build_windows build-windows installer -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-    ls build-windows/Duplimo-*-setup.exe
+    installer build-windows
     ;;
 *)
     echo "usage: $0 play|test|package|windows" >&2

@@ -63,7 +63,7 @@ if(DUPLIMO_PACKAGE_TEST AND BUILD_TESTING)
     # A second build of the game and the package, configured as this one,
     # must give the same bytes.
     add_test(NAME package_reproducible
-        COMMAND ${PROJECT_SOURCE_DIR}/tests/check_reproducible.sh ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/package
+        COMMAND ${PROJECT_SOURCE_DIR}/tests/check_package_reproducible.sh ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/package
             -G ${CMAKE_GENERATOR} -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
             "-DCMAKE_CXX_FLAGS=${CMAKE_CXX_FLAGS}" -DDUPLIMO_X11=${DUPLIMO_X11})
     set_tests_properties(package_build PROPERTIES FIXTURES_SETUP package LABELS package)

@@ -25,16 +25,25 @@ foreach(library libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
     list(APPEND duplimo_runtime ${path})
 endforeach()
 
+# Everything the installer packs, so that it is made again when any of it
+# changes: Qt's libraries and the plugins the program loads (by their place
+# under Qt's prefix), the compiler's libraries, the licences and the icon.
+set(duplimo_qt_files bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll
+    plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll)
+list(TRANSFORM duplimo_qt_files PREPEND ${QT6_INSTALL_PREFIX}/ OUTPUT_VARIABLE duplimo_qt_paths)
+file(GLOB duplimo_licences CONFIGURE_DEPENDS ${duplimo_win32}/licencias/*.txt)
+
 find_program(MAKENSIS makensis)
 if(MAKENSIS)
     set(duplimo_setup ${CMAKE_BINARY_DIR}/Duplimo-${PROJECT_VERSION}-setup.exe)
     add_custom_command(OUTPUT ${duplimo_setup}
         COMMAND ${CMAKE_COMMAND}
-            -DPROGRAM=$<TARGET_FILE:duplimo> -DQT=${QT6_INSTALL_PREFIX} "-DRUNTIME=${duplimo_runtime}"
-            -DSOURCE=${PROJECT_SOURCE_DIR} -DSTAGE=${CMAKE_BINARY_DIR}/installer -DVERSION=${PROJECT_VERSION}
-            -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS} -DOUTFILE=${duplimo_setup}
+            -DPROGRAM=$<TARGET_FILE:duplimo> -DQT=${QT6_INSTALL_PREFIX} "-DQT_FILES=${duplimo_qt_files}"
+            "-DRUNTIME=${duplimo_runtime}" -DSOURCE=${PROJECT_SOURCE_DIR} -DSTAGE=${CMAKE_BINARY_DIR}/installer
+            -DVERSION=${PROJECT_VERSION} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS} -DOUTFILE=${duplimo_setup}
             -P ${duplimo_win32}/installer.cmake
-        DEPENDS duplimo ${duplimo_win32}/installer.cmake ${duplimo_win32}/duplimo.nsi ${duplimo_win32}/qt_options.txt
+        DEPENDS duplimo ${duplimo_qt_paths} ${duplimo_runtime} ${duplimo_licences} ${DUPLIMO_ICON}
+            ${duplimo_win32}/installer.cmake ${duplimo_win32}/duplimo.nsi ${duplimo_win32}/qt_options.txt
         VERBATIM)
     add_custom_target(installer DEPENDS ${duplimo_setup})
 endif()
@@ -49,5 +58,5 @@ if(BUILD_TESTING AND CMAKE_CROSSCOMPILING)
     endforeach()
     list(REMOVE_DUPLICATES dll_dirs)
     list(JOIN dll_dirs ":" dll_dirs)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${duplimo_win32}/wine_run.sh ${CMAKE_BINARY_DIR}/wine "${dll_dirs}")
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/windows/wine_run.sh ${CMAKE_BINARY_DIR}/wine "${dll_dirs}")
 endif()

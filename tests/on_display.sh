@@ -35,17 +35,7 @@ trap stop EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# wait_for SECONDS TEST...: polls TEST while the server lives.
-wait_for() {
-    local tenths=$(($1 * 10))
-    shift
-    until "$@"; do
-        kill -0 "$server" 2>/dev/null || return 1
-        tenths=$((tenths - 1))
-        [ "$tenths" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/wait_for.sh"
 
 fail() {
     echo "on_display.sh: $1" >&2
@@ -63,12 +53,12 @@ x11)
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/server.log" 2>&1 &
     server=$!
     started+=("$server")
-    wait_for 20 test -s "$dir/display" || fail "Xvfb did not start" 90
+    wait_for --while "$server" 20 test -s "$dir/display" || fail "Xvfb did not start" 90
     export DISPLAY=":$(cat "$dir/display")"
     # openbox runs its start-up command once it manages the screen.
     openbox --sm-disable --startup "touch $dir/managed" >>"$dir/server.log" 2>&1 &
     started+=("$!")
-    wait_for 20 test -e "$dir/managed" || fail "openbox did not start" 91
+    wait_for --while "$server" 20 test -e "$dir/managed" || fail "openbox did not start" 91
     export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
     ;;
@@ -79,7 +69,7 @@ wayland)
         --width=1280 --height=1024 >"$dir/server.log" 2>&1 &
     server=$!
     started+=("$server")
-    wait_for 20 test -S "$XDG_RUNTIME_DIR/wayland-duplimo" || fail "weston did not start" 90
+    wait_for --while "$server" 20 test -S "$XDG_RUNTIME_DIR/wayland-duplimo" || fail "weston did not start" 90
     export WAYLAND_DISPLAY=wayland-duplimo QT_QPA_PLATFORM=wayland
     # Without a seat there is no text input for Qt's Wayland input context,
     # which then fails as soon as a window takes the focus.
@@ -102,7 +92,7 @@ fi
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$dir/bus" >>"$dir/server.log" 2>&1 &
 server=$!
 started+=("$server")
-wait_for 20 test -s "$dir/bus" || fail "the session bus did not start" 92
+wait_for --while "$server" 20 test -s "$dir/bus" || fail "the session bus did not start" 92
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$dir/bus")
 "$AT_SPI_BUS_LAUNCHER" --launch-immediately --a11y=1 >>"$dir/server.log" 2>&1 &
 server=$!
@@ -111,6 +101,6 @@ has_accessibility_bus() {
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress 2>/dev/null |
         grep -q 'string "'
 }
-wait_for 20 has_accessibility_bus || fail "the accessibility bus did not start" 93
+wait_for --while "$server" 20 has_accessibility_bus || fail "the accessibility bus did not start" 93
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$@"

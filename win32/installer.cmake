@@ -1,6 +1,7 @@
 # Makes the Windows installer: puts what it installs in STAGE, then packs it
 # with NSIS into OUTFILE. Run by the target installer:
-#   cmake -DPROGRAM=duplimo.exe -DQT=<Qt for Windows> -DRUNTIME=<dll;...>
+#   cmake -DPROGRAM=duplimo.exe -DQT=<Qt for Windows> -DQT_FILES=<bin/...dll;plugins/...dll;...>
+#         -DRUNTIME=<dll;...>
 #         -DSOURCE=<source tree> -DSTAGE=<folder> -DVERSION=x.y.z
 #         -DSTRIP=<strip> -DMAKENSIS=<makensis> -DOUTFILE=<setup.exe>
 #         -P installer.cmake
@@ -8,10 +9,14 @@
 # give the same installer, byte for byte.
 set(win32 ${SOURCE}/win32)
 file(REMOVE_RECURSE ${STAGE})
-file(MAKE_DIRECTORY ${STAGE}/platforms ${STAGE}/styles ${STAGE}/licencias)
-file(COPY ${PROGRAM} ${RUNTIME} ${QT}/bin/Qt6Core.dll ${QT}/bin/Qt6Gui.dll ${QT}/bin/Qt6Widgets.dll DESTINATION ${STAGE})
-file(COPY ${QT}/plugins/platforms/qwindows.dll DESTINATION ${STAGE}/platforms)
-file(COPY ${QT}/plugins/styles/qwindowsvistastyle.dll DESTINATION ${STAGE}/styles)
+file(MAKE_DIRECTORY ${STAGE}/licencias)
+file(COPY ${PROGRAM} ${RUNTIME} DESTINATION ${STAGE})
+# Qt's libraries beside the program, its plugins in their folders there.
+foreach(file ${QT_FILES})
+    get_filename_component(folder ${file} DIRECTORY)
+    string(REGEX REPLACE "^(bin|plugins)/?" "" folder "${folder}")
+    file(COPY ${QT}/${file} DESTINATION ${STAGE}/${folder})
+endforeach()
 file(GLOB licences ${win32}/licencias/*.txt)
 file(COPY ${licences} DESTINATION ${STAGE}/licencias)
 file(COPY_FILE ${win32}/qt_options.txt ${STAGE}/licencias/opciones-qt.txt)

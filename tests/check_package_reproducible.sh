@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# check_reproducible.sh SOURCE_DIR BUILD_DIR PACKAGE_DIR [cmake options...]
+# check_package_reproducible.sh SOURCE_DIR BUILD_DIR PACKAGE_DIR [cmake options...]
 # Builds the game and its Debian package a second time and compares them
 # byte for byte with BUILD_DIR's binary and PACKAGE_DIR's package. The second
 # build starts from a copy of the source tree (its tracked and untracked,

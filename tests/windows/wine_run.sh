@@ -8,7 +8,8 @@
 set -euo pipefail
 prefix=$1 dlldirs=$2
 shift 2
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+export WINEPREFIX=$prefix
+source "$(dirname "$0")/wine_env.sh"
 path=
 IFS=':' read -r -a dirs <<<"$dlldirs"
 for dir in "${dirs[@]}"; do
@@ -26,8 +27,7 @@ mkdir -p "$(dirname "$prefix")"
     flock 9
     if [ ! -e "$prefix/.duplimo-ready" ]; then
         rm -rf "$prefix"
-        DISPLAY= wine wineboot --init >/dev/null 2>&1
-        wineserver -w
+        make_wine_prefix
         touch "$prefix/.duplimo-ready"
     fi
 ) 9>"$prefix.lock"

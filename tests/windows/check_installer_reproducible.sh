@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# check_reproducible.sh SOURCE_DIR SETUP.EXE QT [cmake options...]
+# check_installer_reproducible.sh SOURCE_DIR SETUP.EXE QT [cmake options...]
 # Makes the Windows installer a second time and compares it byte for byte
 # with SETUP.EXE: from a copy of the source tree at another path with other
 # file times, in another build folder, with another umask and time zone, 400
@@ -32,4 +32,4 @@ if ! cmp -s "$first" "$again"; then
     fi
     exit 1
 fi
-echo "check_reproducible.sh: the installer is the same, byte for byte"
+echo "check_installer_reproducible.sh: the installer is the same, byte for byte"

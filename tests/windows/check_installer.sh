@@ -8,7 +8,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 setup=$(realpath "$1")
 work=$(mktemp -d "${TMPDIR:-/tmp}/duplimo-wine.XXXXXX")
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+export WINEPREFIX=$work/prefix
+source "$here/wine_env.sh"
 cleanup() {
     wineserver -k 2>/dev/null || true
     rm -rf "$work"
@@ -20,7 +21,7 @@ fail() {
     exit 1
 }
 
-DISPLAY= wine wineboot --init >/dev/null 2>&1
+make_wine_prefix
 # Windows' fonts, as Wine stands in for them here: without Wine's own fonts
 # it puts a serif face for the dialog font, and Liberation Sans, the
 # metric-compatible face, loses its capital I at eight points.
@@ -70,7 +71,7 @@ done
 
 # Wine's session so far had no display; the game starts one that has.
 wineserver -k 2>/dev/null || true
-"$here/../tests/on_display.sh" x11 "$here/play_under_wine.sh" "$folder/duplimo.exe"
+"$here/../on_display.sh" x11 "$here/play_under_wine.sh" "$folder/duplimo.exe"
 
 DISPLAY= wine "$folder/desinstalar.exe" /S
 wineserver -w

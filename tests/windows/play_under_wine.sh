@@ -9,9 +9,10 @@
 # display scaling Wine was given (96 by default); DUPLIMO_SCREENSHOTS=FOLDER
 # keeps pictures of the window in a game.
 set -uo pipefail
+source "$(dirname "$0")/../wait_for.sh"
+source "$(dirname "$0")/wine_env.sh"
 program=$1
 unset QT_QPA_PLATFORM  # the Windows build has its own platform
-export WINEDEBUG=-all
 dpi=${DUPLIMO_WINE_DPI:-96}
 
 fail() {
@@ -19,17 +20,6 @@ fail() {
     echo "windows on the display:" >&2
     xdotool search --onlyvisible --name . 2>/dev/null | while read -r id; do xdotool getwindowname "$id"; done >&2
     exit 1
-}
-
-# wait_for SECONDS TEST...
-wait_for() {
-    local tenths=$(($1 * 10))
-    shift
-    until "$@"; do
-        tenths=$((tenths - 1))
-        [ "$tenths" -gt 0 ] || return 1
-        sleep 0.1
-    done
 }
 
 window_named() {
