@@ -54,7 +54,10 @@ game=$!
 trap 'wineserver -k 2>/dev/null' EXIT
 wait_for 60 has_window "KAVREL Soluciones - Duplimo" || fail "no window titled 'KAVREL Soluciones - Duplimo'"
 main=$(window_named "KAVREL Soluciones - Duplimo")
-sleep 1  # placed and drawn
+framed() {
+    [ -n "$(frame "$main")" ]
+}
+wait_for 10 framed || fail "the window manager framed no window"
 
 # 592 by 440 pixels at 96 dpi, and as much more as a display scaling asks.
 read -r x y width height < <(geometry "$main")
@@ -75,9 +78,22 @@ echo "frame: $left $right $top $bottom; off centre by $dx/2, $dy/2 pixels"
 [ "${dx#-}" -le 2 ] && [ "$dy" -ge -2 ] && [ "$dy" -le $((30 * dpi / 96)) ] ||
     fail "the window is not centred on the ${screen_width}x${screen_height} screen"
 
-# The window as it stands, and as a picture for DUPLIMO_SCREENSHOTS.
-window_now() {
-    import -window root -crop "${width}x${height}+${x}+${y}" +repage rgb:- 2>/dev/null | md5sum
+# What a card shows now, as a digest of its pixels on the screen, and the
+# window as a picture for DUPLIMO_SCREENSHOTS. Card i (0 to 59) stands at
+# row i / 10, column i % 10 of the board, in twips as the window lays it
+# out, rounded to pixels at the display's dpi.
+pixels() { echo $((($1 * dpi + 720) / 1440)); }
+card() {
+    local left=$((75 + 300 + 825 * ($1 % 10))) top=$((1200 + 300 + 825 * ($1 / 10)))
+    local size=$(($(pixels $((left + 700))) - $(pixels $left)))
+    echo "${size}x${size}+$((x + $(pixels $left)))+$((y + $(pixels $top)))"
+}
+shows() {
+    import -window root -crop "$(card "$1")" +repage rgb:- 2>/dev/null | md5sum
+}
+# card_changed I DIGEST: whether card I shows something else than DIGEST.
+card_changed() {
+    [ "$(shows "$1")" != "$2" ]
 }
 screenshot() {
     [ -n "${DUPLIMO_SCREENSHOTS:-}" ] || return 0
@@ -85,26 +101,33 @@ screenshot() {
         "$DUPLIMO_SCREENSHOTS/$1.png"
 }
 
-# Alt+I deals: the window, idle until then, changes (counters, clock, the
-# board enabled and the keyboard on its first card).
-before=$(window_now)
+# Drawn: its first card is more than one colour.
+drawn() {
+    [ "$(import -window root -crop "$(card 0)" -format %k info: 2>/dev/null)" -gt 1 ]
+}
+wait_for 10 drawn || fail "the window shows no board"
+
+# Alt+I deals, a moment later (an access key clicks after a short
+# animation): the board is enabled and the keyboard on its first card,
+# which only the deal changes.
+before=$(shows 0)
 xdotool windowactivate --sync "$main" key alt+i
-wait_for 5 test "$(window_now)" != "$before" || fail "Alt+I dealt nothing"
+wait_for 5 card_changed 0 "$before" || fail "Alt+I dealt nothing"
 echo "Alt+I: dealt"
 
-# Space turns the card that has the keyboard; a second one, the result.
-before=$(window_now)
+# Space turns the card that has the keyboard; Right and Space a second
+# one, and the result opens.
+before=$(shows 0)
 xdotool key space
-wait_for 5 test "$(window_now)" != "$before" || fail "Space turned no card"
-sleep 0.5
-xdotool key Right sleep 0.5 key space
+wait_for 5 card_changed 0 "$before" || fail "Space turned no card"
+xdotool key Right key space
 wait_for 10 has_window RESULTADO || fail "no result after the second card"
-sleep 0.5
 screenshot resultado
 xdotool windowactivate --sync "$(window_named RESULTADO)" key Return
 wait_for 10 has_no_window RESULTADO || fail "the result stayed open"
-xdotool windowactivate --sync "$main" sleep 0.5 key Right sleep 0.5 key space
-sleep 1
+before=$(shows 2)
+xdotool windowactivate --sync "$main" key Right key space
+wait_for 5 card_changed 2 "$before" || fail "Space turned no third card"
 screenshot partida
 echo "Space, Space: a card turned, a result, Aceptar"
 
