@@ -59,15 +59,7 @@ void tell_assistive_technology(QWidget* control, QAccessible::Event event)
 
 // ---------------------------------------------------------------- Card
 
-void Card::keyPressEvent(QKeyEvent* event)
-{
-    if (!grid_ || !arrow_to_neighbour(*grid_, this, event->key()))
-        QPushButton::keyPressEvent(event);
-}
-
-// ---------------------------------------------------------------- CardFace
-
-void CardFace::setVisible(bool visible)
+void Card::setVisible(bool visible)
 {
     shown_ = visible;
     if (grid_)
@@ -75,6 +67,14 @@ void CardFace::setVisible(bool visible)
     else
         QPushButton::setVisible(visible);
 }
+
+void Card::keyPressEvent(QKeyEvent* event)
+{
+    if (!grid_ || !arrow_to_neighbour(*grid_, this, event->key()))
+        QPushButton::keyPressEvent(event);
+}
+
+// ---------------------------------------------------------------- CardFace
 
 void CardFace::set_picture(const QIcon& icon, const QString& name)
 {
@@ -106,15 +106,6 @@ void CardFace::paintEvent(QPaintEvent*)
 }
 
 // ---------------------------------------------------------------- CardBack
-
-void CardBack::setVisible(bool visible)
-{
-    shown_ = visible;
-    if (grid_)
-        grid_->update(cell());
-    else
-        QPushButton::setVisible(visible);
-}
 
 void CardBack::on_mouse_move(MouseMove handler)
 {

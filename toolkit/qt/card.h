@@ -20,20 +20,26 @@ class CardBack;
 class CardFace;
 class CardGrid;
 
-// What a face and a back share: their cell, and the arrow keys.
+// What a face and a back share: their cell, their Visible flag, and the
+// arrow keys.
 class Card : public MarkedButton {
 public:
     explicit Card(QWidget* parent) : MarkedButton(parent) {}
     int cell() const { return cell_; }
 
+    // The control's Visible flag. A face is on show only while its back is
+    // hidden too; the grid decides.
+    bool shown() const { return shown_; }
+    void setVisible(bool visible) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-    CardGrid* grid_ = nullptr;  // set by the grid
-
 private:
     friend class CardGrid;
+    CardGrid* grid_ = nullptr;  // set by the grid
     int cell_ = -1;
+    bool shown_ = true;
 };
 
 class CardFace : public Card {
@@ -41,11 +47,6 @@ class CardFace : public Card {
 
 public:
     explicit CardFace(QWidget* parent) : Card(parent) {}
-
-    // The control's Visible flag. The widget itself is on show only while
-    // its back is hidden too.
-    bool shown() const { return shown_; }
-    void setVisible(bool visible) override;
 
     // What the picture shows, told to assistive technology while on show.
     const QString& picture_name() const { return picture_name_; }
@@ -57,7 +58,6 @@ protected:
 
 private:
     QString picture_name_;
-    bool shown_ = true;
 };
 
 class CardBack : public Card {
@@ -70,8 +70,6 @@ public:
     using MouseMove = std::function<void(std::int16_t button, std::int16_t shift, QPointF at)>;
 
     explicit CardBack(QWidget* parent) : Card(parent) {}
-    bool shown() const { return shown_; }
-    void setVisible(bool visible) override;
 
     // Reports mouse moves, with the button and modifier state and the
     // position, as long as the back is enabled and shown.
@@ -82,7 +80,6 @@ protected:
 
 private:
     MouseMove mouse_move_;
-    bool shown_ = true;
 };
 
 // The cells in index order. A change of what a cell shows raises the
@@ -118,8 +115,6 @@ public:
 
 private:
     friend class Card;
-    friend class CardFace;
-    friend class CardBack;
     struct Cell {
         CardBack* back;
         CardFace* face;
