@@ -446,12 +446,19 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), t.back(stranger));
         QCOMPARE(announced(t), QStringLiteral("Fallados 1"));
 
-        // Every pair by Tab and Space; a found pair passes the keyboard on.
+        // Every pair by Tab and Space, the first by Return and the keypad's
+        // Enter, which press a button as Space does; a found pair passes the
+        // keyboard on.
+        int presses_made = 0;
         auto turn = [&](int cell) {
             for (int k = 0; k < 300 && QApplication::focusWidget() != t.back(cell); ++k)
                 t.key(Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), t.back(cell));
-            t.key(Qt::Key_Space);
+            const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter};
+            const Qt::Key key = presses_made < 2 ? keys[presses_made] : Qt::Key_Space;
+            ++presses_made;
+            t.key(key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QTRY_VERIFY(!t.back(cell)->isVisible());
         };
         for (int pair = 0; pair < 30; ++pair) {
             int i = 0;
@@ -475,6 +482,8 @@ private slots:
         }
         QCOMPARE(t.state(), QStringLiteral("finished"));
         QCOMPARE(QApplication::focusWidget(), control(t, "btniniciar"));
+        t.key(Qt::Key_Return);
+        QTRY_COMPARE(t.state(), QStringLiteral("running"));
         // Once said, a notice leaves nothing behind on show.
         auto* announcer = t.w.findChild<tk::qt::Announcer*>();
         QTRY_VERIFY(announcer->isHidden() && announcer->accessibleName().isEmpty());

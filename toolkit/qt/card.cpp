@@ -71,7 +71,7 @@ void Card::setVisible(bool visible)
 void Card::keyPressEvent(QKeyEvent* event)
 {
     if (!grid_ || !arrow_to_neighbour(*grid_, this, event->key()))
-        QPushButton::keyPressEvent(event);
+        MarkedButton::keyPressEvent(event);
 }
 
 // ---------------------------------------------------------------- CardFace

@@ -3,6 +3,7 @@
 
 #include "toolkit/qt/edge.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace tk::qt {
@@ -22,6 +23,17 @@ void MarkedButton::paintEvent(QPaintEvent* event)
     QPushButton::paintEvent(event);
     draw_edge(this);
     draw_focus_mark(this, 3);
+}
+
+void MarkedButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || autoDefault() || isDefault()) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        animateClick();
 }
 
 }  // namespace tk::qt

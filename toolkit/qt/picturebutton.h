@@ -1,14 +1,15 @@
 // A command button in the graphical style: its picture above its caption,
-// on an ordinary push button's bevel.
+// on an ordinary push button's bevel, with the outline, the focus mark and
+// the keys of a marked button.
 #pragma once
 
-#include <QPushButton>
+#include "toolkit/qt/focusmark.h"
 
 namespace tk::qt {
 
-class PictureButton : public QPushButton {
+class PictureButton : public MarkedButton {
 public:
-    using QPushButton::QPushButton;
+    using MarkedButton::MarkedButton;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
