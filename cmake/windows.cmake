@@ -29,7 +29,7 @@ endforeach()
 # changes: Qt's libraries and the plugins the program loads (by their place
 # under Qt's prefix), the compiler's libraries, the licences and the icon.
 set(duplimo_qt_files bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll
-    plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll)
+    plugins/platforms/qwindows.dll plugins/styles/qmodernwindowsstyle.dll)
 list(TRANSFORM duplimo_qt_files PREPEND ${QT6_INSTALL_PREFIX}/ OUTPUT_VARIABLE duplimo_qt_paths)
 file(GLOB duplimo_licences CONFIGURE_DEPENDS ${duplimo_win32}/licencias/*.txt)
 
@@ -40,7 +40,8 @@ if(MAKENSIS)
         COMMAND ${CMAKE_COMMAND}
             -DPROGRAM=$<TARGET_FILE:duplimo> -DQT=${QT6_INSTALL_PREFIX} "-DQT_FILES=${duplimo_qt_files}"
             "-DRUNTIME=${duplimo_runtime}" -DSOURCE=${PROJECT_SOURCE_DIR} -DSTAGE=${CMAKE_BINARY_DIR}/installer
-            -DVERSION=${PROJECT_VERSION} -DSTRIP=${CMAKE_STRIP} -DMAKENSIS=${MAKENSIS} -DOUTFILE=${duplimo_setup}
+            -DVERSION=${PROJECT_VERSION} -DSTRIP=${CMAKE_STRIP} -DCOMPILER=${CMAKE_CXX_COMPILER} -DMAKENSIS=${MAKENSIS}
+            -DOUTFILE=${duplimo_setup}
             -P ${duplimo_win32}/installer.cmake
         DEPENDS duplimo ${duplimo_qt_paths} ${duplimo_runtime} ${duplimo_licences} ${DUPLIMO_ICON}
             ${duplimo_win32}/installer.cmake ${duplimo_win32}/duplimo.nsi ${duplimo_win32}/qt_options.txt

@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# in_debian.sh RELEASE [CMD [ARGS...]]
+# in_debian.sh [--bring-back PATTERN] RELEASE [CMD [ARGS...]]
 # Runs CMD (by default ./go test) on a copy of this tree inside a chroot of
 # Debian RELEASE (trixie, bookworm...), as a fresh machine of that release
 # would. The chroot is made once with debootstrap from Debian's archive and
 # kept for later runs under $DUPLIMO_CHROOTS (default /var/tmp); what CMD
-# installs in it stays too. proc, sys and dev are mounted for the run and
-# unmounted after it, whatever its end. Needs root.
+# installs in it stays too, and it is used only while root owns it and
+# nobody else can write to it. proc, sys and dev are mounted for the run
+# and unmounted after it, whatever its end. --bring-back copies the files
+# of the copy that PATTERN (a glob, relative to the tree) names back into
+# this tree after CMD, owned by whoever called sudo. Needs root.
 set -euo pipefail
-release=${1:?usage: $0 RELEASE [CMD [ARGS...]]}
+bring_back=
+if [ "${1:-}" = --bring-back ]; then
+    bring_back=$2
+    shift 2
+fi
+release=${1:?usage: $0 [--bring-back PATTERN] RELEASE [CMD [ARGS...]]}
 shift
 [ $# -gt 0 ] || set -- ./go test
 [ "$(id -u)" -eq 0 ] || { echo "in_debian.sh: needs root (debootstrap, chroot, mount)" >&2; exit 2; }
@@ -15,6 +23,10 @@ source=$(cd "$(dirname "$0")/.." && pwd)
 root=${DUPLIMO_CHROOTS:-/var/tmp}/duplimo-debian-$release
 mirror=${DUPLIMO_MIRROR:-http://deb.debian.org/debian}
 
+if [ -e "$root" ] && { [ -L "$root" ] || [ "$(stat -c %u "$root")" != 0 ] || [ $((0$(stat -c %a "$root") & 022)) -ne 0 ]; }; then
+    echo "in_debian.sh: $root is not root's alone; remove it, or set DUPLIMO_CHROOTS" >&2
+    exit 2
+fi
 if [ ! -e "$root/.duplimo-ready" ]; then
     command -v debootstrap >/dev/null || {
         apt-get update
@@ -64,3 +76,11 @@ echo "in_debian.sh: Debian $(cat "$root/etc/debian_version"): $*"
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     sh -c 'cd "$0" && exec "$@"' "$work" "$@"
+if [ -n "$bring_back" ]; then
+    (cd "$root$work" && compgen -G "$bring_back" || true) | while IFS= read -r file; do
+        mkdir -p "$source/$(dirname "$file")"
+        cp "$root$work/$file" "$source/$file"
+        [ -z "${SUDO_UID:-}" ] || chown "$SUDO_UID:$SUDO_GID" "$source/$file" "$source/$(dirname "$file")"
+        echo "$source/$file"
+    done
+fi

@@ -25,7 +25,10 @@ fail() {
 }
 
 # Qt's options, one a line in qt_options.txt (the installer ships the list,
-# for whoever relinks Qt): what the game does not use is left out.
+# for whoever relinks Qt): what the game does not use is left out, the
+# copies of the MIME database and of md4c, the PDF writer among it. Debian's
+# source lacks the tablet API's header (src/3rdparty/wintab); OpenGL is left
+# out as an input as well as a feature, as Qt's Windows platform asks.
 mapfile -t options <"$here/qt_options.txt"
 key=$( (printf '%s\n' "${options[@]}"
         "$compiler" --version | head -n 1

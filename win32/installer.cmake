@@ -3,11 +3,26 @@
 #   cmake -DPROGRAM=duplimo.exe -DQT=<Qt for Windows> -DQT_FILES=<bin/...dll;plugins/...dll;...>
 #         -DRUNTIME=<dll;...>
 #         -DSOURCE=<source tree> -DSTAGE=<folder> -DVERSION=x.y.z
-#         -DSTRIP=<strip> -DMAKENSIS=<makensis> -DOUTFILE=<setup.exe>
+#         -DSTRIP=<strip> -DCOMPILER=<g++> -DMAKENSIS=<makensis> -DOUTFILE=<setup.exe>
 #         -P installer.cmake
 # Every file is listed by name, in a fixed order, so that the same inputs
 # give the same installer, byte for byte.
 set(win32 ${SOURCE}/win32)
+
+# The licences name the Qt they ship, by the version of Debian's source it
+# was built from (in Qt's folder's name, build_qt.sh), and the compiler.
+string(REGEX MATCH "qt-windows-(.+)-[0-9a-f]+$" qt_folder "${QT}")
+set(qt_source "${CMAKE_MATCH_1}")
+file(READ ${win32}/licencias/terceros.txt thirds)
+execute_process(COMMAND ${COMPILER} -dumpversion OUTPUT_VARIABLE gcc OUTPUT_STRIP_TRAILING_WHITESPACE)
+string(REGEX MATCH "^[0-9]+" gcc "${gcc}")
+foreach(named "versión ${qt_source}" "GCC ${gcc}")
+    string(FIND "${thirds}" "${named}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "licencias/terceros.txt does not name the ${named} that the installer ships")
+    endif()
+endforeach()
+
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE}/licencias)
 file(COPY ${PROGRAM} ${RUNTIME} DESTINATION ${STAGE})

@@ -57,7 +57,7 @@ folder="$WINEPREFIX/drive_c/Program Files/Duplimo"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Duplimo.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Duplimo'
 for file in duplimo.exe desinstalar.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-    styles/qwindowsvistastyle.dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll \
+    styles/qmodernwindowsstyle.dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll \
     licencias/duplimo.txt licencias/terceros.txt licencias/LGPL-3.0.txt; do
     [ -f "$folder/$file" ] || fail "not installed: $file"
 done
