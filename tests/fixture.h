@@ -14,19 +14,6 @@
 #include <deque>
 #include <vector>
 
-#ifdef Q_OS_WIN
-#include <QFont>
-
-// Windows has Times New Roman. Where these tests run for Windows, under
-// Wine on the offscreen platform, Qt has only the Liberation fonts it is
-// pointed to, without the aliases that fontconfig gives them on Linux.
-inline void alias_liberation_fonts()
-{
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-}
-Q_COREAPP_STARTUP_FUNCTION(alias_liberation_fonts)
-#endif
-
 // Answers message boxes in order from a queue (OK when empty) and keeps
 // what was asked.
 struct Answers {

@@ -5,6 +5,7 @@
 #include "toolkit/qt/access.h"
 #include "toolkit/qt/card.h"
 #include "toolkit/qt/edge.h"
+#include "toolkit/qt/fonts.h"
 #include "toolkit/qt/framebox.h"
 #include "toolkit/qt/imagestore.h"
 #include "toolkit/qt/look.h"
@@ -51,13 +52,7 @@ QIcon two_size_icon(const char* name)
 
 QFont font_of(const Font& font)
 {
-    QFont f(QString::fromLatin1(font.family));
-    f.setPointSizeF(font.points);
-    f.setWeight(QFont::Normal);
-    f.setItalic(false);
-    f.setUnderline(false);
-    f.setStrikeOut(false);
-    return f;
+    return tk::qt::font_of(QString::fromLatin1(font.family), font.points);
 }
 
 // A control's caption or text colour, kept readable on the background the

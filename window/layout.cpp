@@ -68,7 +68,7 @@ const WindowSpec frmprincipal_window = {
     .client_width = 8880,
     .client_height = 6600,
     .icon = "icono",
-    .font = {"Liberation Sans", 8.0},
+    .font = {nullptr, 8.0},  // the toolkit's default face
 };
 
 std::span<const ControlSpec> frmprincipal_controls()

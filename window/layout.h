@@ -10,7 +10,7 @@ namespace window {
 enum class ControlType { Frame, Label, TextBox, CommandButton, Timer, ImageList };
 
 struct Font {
-    const char* family;  // nullptr: the window's default font
+    const char* family;  // nullptr: the window's default font, or for the window the toolkit's default face
     double points;
 };
 

@@ -22,17 +22,7 @@ fail() {
 }
 
 make_wine_prefix
-# Windows' fonts, as Wine stands in for them here: without Wine's own fonts
-# it puts a serif face for the dialog font, and Liberation Sans, the
-# metric-compatible face, loses its capital I at eight points.
-replace() {
-    DISPLAY= wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$1" /d "$2" /f >/dev/null
-}
-replace "MS Shell Dlg" "DejaVu Sans"
-replace "MS Shell Dlg 2" "DejaVu Sans"
-replace Tahoma "DejaVu Sans"
-replace "Liberation Sans" "DejaVu Sans"
-replace "Times New Roman" "Liberation Serif"
+# Windows' dialog fonts are Wine's own (fonts-wine).
 # DUPLIMO_WINE_DPI=144 (or 120, 192) plays at that display scaling.
 if [ -n "${DUPLIMO_WINE_DPI:-}" ]; then
     DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DUPLIMO_WINE_DPI" /f >/dev/null
