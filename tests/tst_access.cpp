@@ -47,6 +47,22 @@ QString picture_of(const TestWindow& t, int cell)
     return QString::fromUtf16(card_names[t.f.btnimagen(static_cast<std::int16_t>(cell)).picture().number() - 1]);
 }
 
+// What a player can reach without a name: every element on show, but the
+// window, named as it is.
+QStringList unnamed_within(QAccessibleInterface* element)
+{
+    QStringList unnamed;
+    for (int k = 0; k < element->childCount(); ++k) {
+        QAccessibleInterface* child = element->child(k);
+        if (!child || child->state().invisible)
+            continue;
+        if (child->text(QAccessible::Name).isEmpty())
+            unnamed << child->object()->objectName() + QStringLiteral(" (") + child->object()->metaObject()->className() + ')';
+        unnamed << unnamed_within(child);
+    }
+    return unnamed;
+}
+
 int cell_with_focus()
 {
     const QWidget* focus = QApplication::focusWidget();
@@ -90,6 +106,7 @@ private slots:
     void controls_have_spanish_names()
     {
         TestWindow t;
+        t.w.show();  // what is on show
         QCOMPARE(name_of(control(t, "btniniciar")), QStringLiteral("Iniciar"));
         QCOMPARE(name_of(control(t, "btndetener")), QStringLiteral("Detener"));
         QCOMPARE(name_of(control(t, "btnsalir")), QStringLiteral("Salir"));
@@ -100,9 +117,15 @@ private slots:
         QCOMPARE(name_of(control(t, "Frame2")), QStringLiteral("Controles"));
         QCOMPARE(name_of(control(t, "Frame3")), QStringLiteral("Indicadores"));
         QCOMPARE(name_of(control(t, "Frame1")), QStringLiteral("Tablero"));
+        // Access keys as Windows writes them.
+        for (auto [name, key] : {std::pair("btniniciar", "Alt+I"), std::pair("btndetener", "Alt+T"), std::pair("btnsalir", "Alt+L")})
+            QCOMPARE(iface(control(t, name))->text(QAccessible::Accelerator), QLatin1String(key));
+        QCOMPARE(unnamed_within(iface(&t.w)), QStringList());
 
         game::btniniciar_Click(t.f);
         game::Timer1_Timer(t.f);
+        t.f.btnsuperior(5).set_visible(false);
+        QCOMPARE(unnamed_within(iface(&t.w)), QStringList());
         QCOMPARE(iface(control(t, "txtacertados"))->text(QAccessible::Value), QStringLiteral("0"));
         QCOMPARE(iface(control(t, "txttiempo"))->text(QAccessible::Value), QStringLiteral("1"));
         game::btndetener_Click(t.f);
@@ -217,16 +240,20 @@ private slots:
         QAccessible::installUpdateHandler(nullptr);
     }
 
-    // Named by what it shows: a key, or nothing at all (not a blank).
+    // Named by what it shows: a key; empty, nothing at all (not a blank),
+    // and nothing a player can reach.
     void the_peek_label_reads_what_it_shows()
     {
         TestWindow t;
-        QVERIFY(name_of(control(t, "Label5")).isEmpty());
+        t.w.show();
+        QAccessibleInterface* label = iface(control(t, "Label5"));
+        QVERIFY(label->text(QAccessible::Name).isEmpty() && label->state().invisible);
         game::btniniciar_Click(t.f);
         game::btnsuperior_MouseMove(t.f, 12, 0, 2, 0, 0);
-        QCOMPARE(name_of(control(t, "Label5")), QString::number(t.key(12)));
+        QCOMPARE(label->text(QAccessible::Name), QString::number(t.key(12)));
+        QVERIFY(!label->state().invisible);
         game::btnsuperior_MouseMove(t.f, 12, 0, 0, 0, 0);
-        QVERIFY(name_of(control(t, "Label5")).isEmpty());
+        QVERIFY(label->text(QAccessible::Name).isEmpty() && label->state().invisible);
     }
 
     // An assistive press returns at once and the click follows, as for a
@@ -290,7 +317,8 @@ private slots:
 
         QRect box_frame;
         QString role_and_title, description, told, icon_name;
-        int text_labels = 0;
+        QStringList children;
+        [[maybe_unused]] bool described_by_label = false;
         int title_room = 0;
         bool text_only = true, focus_shown = false;
         QTimer::singleShot(0, [&] {
@@ -298,10 +326,18 @@ private slots:
             QVERIFY(box);
             QAccessibleInterface* alert = iface(box);
             role_and_title = QString::number(alert->role()) + alert->text(QAccessible::Name);
-            // Its text is its description, read once: no child says it again.
+            // Its text said once: as a child, or as its description, or as
+            // both where the child describes the box.
             description = alert->text(QAccessible::Description);
-            for (int k = 0; k < alert->childCount(); ++k)
-                text_labels += alert->child(k)->text(QAccessible::Name) == box->text();
+            for (int k = 0; k < alert->childCount(); ++k) {
+                QAccessibleInterface* child = alert->child(k);
+                children << QString::number(child->role()) + child->text(QAccessible::Name) +
+                                (child->parent()->object() == box ? QString() : QStringLiteral(" elsewhere"));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+                for (const auto& [other, relation] : child->relations(QAccessible::Described))
+                    described_by_label = described_by_label || other->object() == box;
+#endif
+            }
             box_frame = box->frameGeometry();
             QFont bold = box->font();
             bold.setBold(true);
@@ -322,8 +358,22 @@ private slots:
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(role_and_title, QString::number(QAccessible::AlertMessage) + QStringLiteral("RESULTADO"));
+        // Its icon, its text where a platform has it a child, and its button,
+        // each named and a child of the box, not of the row of buttons.
+        const QString icon = QString::number(QAccessible::Graphic) + QStringLiteral("Advertencia");
+        const QString text = QString::number(QAccessible::StaticText) + QStringLiteral("Incorrecto");
+        const QString button = QString::number(QAccessible::Button) + QStringLiteral("Aceptar");
+#if defined(Q_OS_WIN)  // as Windows' own boxes
+        QCOMPARE(description, QString());
+        QCOMPARE(children, QStringList({icon, text, button}));
+#elif QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         QCOMPARE(description, QStringLiteral("Incorrecto"));
-        QCOMPARE(text_labels, 0);
+        QCOMPARE(children, QStringList({icon, text, button}));
+        QVERIFY(described_by_label);
+#else
+        QCOMPARE(description, QStringLiteral("Incorrecto"));
+        QCOMPARE(children, QStringList({icon, button}));
+#endif
         QVERIFY2(title_room >= 100, qPrintable(QString::number(title_room)));
         QVERIFY(text_only);
         QVERIFY(focus_shown);

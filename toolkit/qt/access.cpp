@@ -10,39 +10,105 @@
 #include <QAccessibleWidget>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QScrollBar>
+
+// Qt 6.8 tells that an object describes another.
+#define HAS_DESCRIPTION_RELATIONS (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
 
 namespace tk::qt {
 
 namespace {
 
-// A face is named by its picture only while it is on show; covered, it is
-// in no frame's list of children and raises no events (see CardGrid).
-class FaceAccessible : public QAccessibleWidget {
+// The text a caption shows: its "&" marks the access key, "&&" shows one.
+QString shown_caption(const QString& caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && ++i == caption.size())
+            break;
+        shown += caption[i];
+    }
+    return shown;
+}
+
+// A push button of the toolkit's: named by its caption, a card face by its
+// picture and only while it is on show (covered, it is in no frame's list
+// of children and raises no events, see CardGrid); its access key as
+// Windows writes it ("Alt+L"), and no other (Return is no access key of a
+// box's default button); a child of its message box, not of the box's row
+// of buttons; and, pressed, it returns at once and clicks a moment later,
+// as any push button does. It controls nothing its click is connected to.
+class ButtonAccessible : public QAccessibleWidget {
 public:
-    explicit FaceAccessible(CardFace* face) : QAccessibleWidget(face, QAccessible::Button) {}
+    explicit ButtonAccessible(MarkedButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name)
-            return face()->isHidden() ? QString() : face()->picture_name();
+        if (t == QAccessible::Name) {
+            if (!button()->accessibleName().isEmpty())
+                return button()->accessibleName();
+            if (const auto* face = qobject_cast<const CardFace*>(button()))
+                return face->isHidden() ? QString() : face->picture_name();
+            return shown_caption(button()->text());
+        }
+        if (t == QAccessible::Accelerator)
+            return access_key(QKeySequence::NativeText);
         return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        state.defaultButton = button()->isDefault();
+        return state;
+    }
+
+    QAccessibleInterface* parent() const override
+    {
+        if (QWidget* box = box_of_row())
+            return QAccessible::queryAccessibleInterface(box);
+        return QAccessibleWidget::parent();
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        return QAccessibleWidget::relations(match & ~QAccessible::Controller);
     }
 
     QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
 
-    // Returns at once; the click follows, as for any push button.
     void doAction(const QString& action) override
     {
         if (action != pressAction())
             QAccessibleWidget::doAction(action);
-        else if (face()->isEnabled())
-            face()->animateClick();
+        else if (button()->isEnabled())
+            button()->animateClick();
+    }
+
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        const QString key = access_key(QKeySequence::PortableText);
+        return action == pressAction() && !key.isEmpty() ? QStringList(key) : QStringList();
     }
 
 private:
-    CardFace* face() const { return static_cast<CardFace*>(widget()); }
+    MarkedButton* button() const { return static_cast<MarkedButton*>(widget()); }
+
+    QString access_key(QKeySequence::SequenceFormat format) const
+    {
+        return QKeySequence::mnemonic(button()->text()).toString(format);
+    }
+
+    // The message box whose row of buttons holds this one, if any.
+    QWidget* box_of_row() const
+    {
+        QWidget* row = button()->parentWidget();
+        QWidget* box = qobject_cast<QDialogButtonBox*>(row) ? row->parentWidget() : nullptr;
+        return qobject_cast<QMessageBox*>(box) ? box : nullptr;
+    }
 };
 
 // The widgets in a container that are not windows of their own, in the
@@ -100,34 +166,96 @@ private:
     }
 };
 
-// A message box, as native alerts are: named by its title, described by its
-// text. The label that shows the text is that description and no child of
-// its own: a screen reader that reads an alert's labels as well as its
-// description would say the text twice.
+// A message box, as native alerts are: named by its title; its icon, its
+// text and its buttons its children, as a native box has them, the buttons
+// without the row that lays them out. On Windows, as there, the text is a
+// child alone; elsewhere it also describes the box, which is what Orca 48
+// reads of an alert. Where Qt has the relation (6.8), the box is described
+// by the label, so that Orca 43, which reads an alert's labels but those
+// related to something, says it once; before, the label is left out.
 class MessageBoxAccessible : public ListingAccessible {
 public:
     explicit MessageBoxAccessible(QMessageBox* box) : ListingAccessible(box, QAccessible::AlertMessage) {}
 
     QString text(QAccessible::Text t) const override
     {
+#ifndef Q_OS_WIN
         if (t == QAccessible::Description)
             return static_cast<QMessageBox*>(widget())->text();
+#endif
         return QAccessibleWidget::text(t);
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto relations = QAccessibleWidget::relations(match);
+#if HAS_DESCRIPTION_RELATIONS
+        if (const auto* box = qobject_cast<const MessageBox*>(widget()); box && (match & QAccessible::DescriptionFor))
+            if (QAccessibleInterface* label = QAccessible::queryAccessibleInterface(box->text_label()))
+                relations.append({label, QAccessible::DescriptionFor});  // the label describes the box
+#endif
+        return relations;
     }
 
 private:
     // Asked once the box is built, as a MessageBox.
     QList<QWidget*> listed() const override
     {
-        QList<QWidget*> list = child_widgets(widget());
-        if (const auto* box = qobject_cast<const MessageBox*>(widget()))
-            list.removeOne(box->text_label());
+        QList<QWidget*> list;
+        for (QWidget* child : child_widgets(widget())) {
+            if (auto* row = qobject_cast<QDialogButtonBox*>(child)) {
+                for (QAbstractButton* button : row->buttons())
+                    list.append(button);
+                continue;
+            }
+#if !HAS_DESCRIPTION_RELATIONS
+            if (const auto* box = qobject_cast<const MessageBox*>(widget()); box && child == box->text_label())
+                continue;
+#endif
+            list.append(child);
+        }
         return list;
     }
 };
 
+// A label in a message box: its icon, named for what it shows, or its text,
+// which describes the box. Which it is is asked when it matters: Qt may ask
+// for the interface while the box is being built.
+class BoxLabelAccessible : public QAccessibleWidget {
+public:
+    explicit BoxLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override
+    {
+        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+#if HAS_DESCRIPTION_RELATIONS
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto relations = QAccessibleWidget::relations(match);
+        const auto* box = qobject_cast<const MessageBox*>(label()->parentWidget());
+        if ((match & QAccessible::Described) && box && box->text_label() == label())
+            if (QAccessibleInterface* described = QAccessible::queryAccessibleInterface(label()->parentWidget()))
+                relations.append({described, QAccessible::Described});  // the box is described by the label
+        return relations;
+    }
+#endif
+
+private:
+    QLabel* label() const { return static_cast<QLabel*>(widget()); }
+};
+
 // A label in a frame, named by the text it shows and by nothing else: Qt
-// would name an empty one by its frame's title. Empty, it has no name.
+// would name an empty one by its frame's title. Empty, it shows nothing,
+// and is nothing a player can reach.
 class FrameLabelAccessible : public QAccessibleWidget {
 public:
     explicit FrameLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -135,33 +263,32 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return static_cast<QLabel*>(widget())->text();
+            return label()->text();
         return QAccessibleWidget::text(t);
     }
-};
-
-// A message box's row of buttons. Qt makes its default button the row's
-// focus proxy, so the row would say it has the focus as well; and Qt tells
-// that each button controls the row, which is told back here.
-class ButtonRowAccessible : public QAccessibleWidget {
-public:
-    explicit ButtonRowAccessible(QDialogButtonBox* row) : QAccessibleWidget(row, QAccessible::Grouping) {}
 
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.focused = false;
+        state.invisible = state.invisible || label()->text().isEmpty();
         return state;
     }
 
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+private:
+    QLabel* label() const { return static_cast<QLabel*>(widget()); }
+};
+
+// A scroll area's viewport, where a text box draws its text: part of the
+// box, which tells the text, and no control a player can reach.
+class ViewportAccessible : public QAccessibleWidget {
+public:
+    explicit ViewportAccessible(QWidget* viewport) : QAccessibleWidget(viewport, QAccessible::Client) {}
+
+    QAccessible::State state() const override
     {
-        auto relations = QAccessibleWidget::relations(match);
-        if (match & QAccessible::Controller)
-            for (QAbstractButton* button : static_cast<QDialogButtonBox*>(widget())->buttons())
-                if (QAccessibleInterface* control = QAccessible::queryAccessibleInterface(button))
-                    relations.append({control, QAccessible::Controller});
-        return relations;
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
     }
 };
 
@@ -200,16 +327,21 @@ private:
 
 QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
 {
-    if (auto* face = qobject_cast<CardFace*>(object))
-        return new FaceAccessible(face);
+    if (auto* button = qobject_cast<MarkedButton*>(object))
+        return new ButtonAccessible(button);
     if (auto* frame = qobject_cast<QGroupBox*>(object))
         return new FrameAccessible(frame);
     if (auto* box = qobject_cast<QMessageBox*>(object))
         return new MessageBoxAccessible(box);
-    if (auto* label = qobject_cast<QLabel*>(object); label && qobject_cast<QGroupBox*>(label->parentWidget()))
-        return new FrameLabelAccessible(label);
-    if (auto* row = qobject_cast<QDialogButtonBox*>(object))
-        return new ButtonRowAccessible(row);
+    if (auto* label = qobject_cast<QLabel*>(object)) {
+        if (qobject_cast<QGroupBox*>(label->parentWidget()))
+            return new FrameLabelAccessible(label);
+        if (qobject_cast<QMessageBox*>(label->parentWidget()))
+            return new BoxLabelAccessible(label);
+    }
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(object ? object->parent() : nullptr);
+        area && area->viewport() == object)
+        return new ViewportAccessible(area->viewport());
     if (auto* bar = qobject_cast<QScrollBar*>(object); bar && AreaScrollBarAccessible::area_of(bar))
         return new AreaScrollBarAccessible(bar);
     if (auto* announcer = qobject_cast<Announcer*>(object))
@@ -223,6 +355,14 @@ void install_accessibility()
 {
     static const bool installed = (QAccessible::installFactory(toolkit_interfaces), true);
     (void)installed;
+}
+
+void tell_label_emptiness_changed(QWidget* label)
+{
+    QAccessible::State changed;
+    changed.invisible = true;
+    QAccessibleStateChangeEvent change(label, changed);
+    QAccessible::updateAccessibility(&change);
 }
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent)

@@ -13,12 +13,18 @@
 namespace tk::qt {
 
 // Installs, once, the accessible interfaces of the toolkit's own widgets:
-// a card face is named only while on show; a frame lists what a player
-// sees in it, a card grid's cells in cell order; a label in a frame is
-// named by its text alone; a message box is an alert described by its
-// text; a message box's button row, and a scroll bar that never shows,
-// tell of no relation that is not told back.
+// a button is named by its caption, with its access key as Windows writes
+// it, and a card face only while on show; a frame lists what a player sees
+// in it, a card grid's cells in cell order; a label in a frame is named by
+// its text alone, and empty is out of reach, as a text box's viewport is;
+// a message box is an alert whose children are its icon, its text and its
+// buttons, as a native box's; a scroll bar that never shows tells of no
+// relation that is not told back.
 void install_accessibility();
+
+// Tells assistive technology that a label came to show text or stopped:
+// an empty label in a frame is nothing a player can reach.
+void tell_label_emptiness_changed(QWidget* label);
 
 // Says a short text through a screen reader, as a notification, without
 // moving the keyboard focus. A moment later it is hidden and empty again,

@@ -108,7 +108,14 @@ void Frame::set_enabled(bool on) { checked()->setEnabled(on); }
 
 QLabel* Label::checked() const { return require(w_); }
 Text Label::caption() const { return from_qt(checked()->text()); }
-void Label::set_caption(const Text& caption) { checked()->setText(to_qt(caption)); }
+void Label::set_caption(const Text& caption)
+{
+    QLabel* label = checked();
+    const bool was_empty = label->text().isEmpty();
+    label->setText(to_qt(caption));
+    if (was_empty != caption.empty())
+        qt::tell_label_emptiness_changed(label);
+}
 
 QPlainTextEdit* TextBox::checked() const { return require(w_); }
 Text TextBox::text() const { return from_qt(checked()->toPlainText()); }

@@ -13,6 +13,8 @@ void draw_focus_mark(QWidget* control, int inset);
 // Return and Enter press it as Space does, as a dialog's buttons and the
 // Windows toolkit's have it; in a dialog they press its default button.
 class MarkedButton : public QPushButton {
+    Q_OBJECT
+
 public:
     using QPushButton::QPushButton;
 
