@@ -35,7 +35,7 @@ QWidget* control(const TestWindow& t, const char* name)
 
 QString announced(const TestWindow& t)
 {
-    return t.w.findChild<tk::qt::Announcer*>()->accessibleName();
+    return t.w.findChild<tk::qt::Announcer*>()->said();
 }
 
 constexpr const char16_t* card_names[] = {
@@ -347,7 +347,7 @@ private slots:
             for (QLabel* label : box->findChildren<QLabel*>())
                 if (!label->pixmap().isNull())
                     icon_name = name_of(label);
-            told = w.findChild<tk::qt::Announcer*>()->accessibleName();
+            told = w.findChild<tk::qt::Announcer*>()->said();
             QWidget* button = box->focusWidget();
             if (make_active(*box) && QTest::qWaitFor([&] { return button->hasFocus(); })) {
                 const QImage focused = button->grab().toImage();

@@ -382,11 +382,17 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
 
 void Announcer::say(const QString& text)
 {
+    said_ = text;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(window(), text);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // A notification is read out as it appears.
     hide();
     setAccessibleName(text);
     show();
     quiet_.start();
+#endif
 }
 
 StateNews::StateNews(QObject* parent, std::function<bool(const QWidget*)> worth_telling)

@@ -26,17 +26,21 @@ void install_accessibility();
 // an empty label in a frame is nothing a player can reach.
 void tell_label_emptiness_changed(QWidget* label);
 
-// Says a short text through a screen reader, as a notification, without
-// moving the keyboard focus. A moment later it is hidden and empty again,
-// so that nothing stale stays on show.
+// Says a short text through a screen reader without moving the keyboard
+// focus: as an announcement where Qt has them (6.8 on), else as a
+// notification read out as it appears, hidden and empty again a moment
+// later, so that nothing stale stays on show.
 class Announcer : public QWidget {
     Q_OBJECT
 
 public:
     explicit Announcer(QWidget* parent);
     void say(const QString& text);
+    // What was said last.
+    const QString& said() const { return said_; }
 
 private:
+    QString said_;
     QTimer quiet_;
 };
 
