@@ -69,10 +69,17 @@ public:
 
     void set_message_box_hook(MessageBoxHook hook) { hook_ = std::move(hook); }
 
-    // The owner's part in every message box a player sees: called as it
-    // opens, it may have something said first, and returns the controls
-    // that the box must leave in view.
-    using BeforeMessageBox = std::function<std::vector<QWidget*>()>;
+    // The owner's part in every message box a player sees, called as it
+    // opens: it may have something said first, and says which controls the
+    // box must leave in view and whether the owner's keyboard goes back to
+    // where it was once the box closes, or stays with the owner itself, for
+    // the owner to place when its handler has run (where the answer may
+    // take away the control that had it).
+    struct BoxSetting {
+        std::vector<QWidget*> keep_in_view;
+        bool focus_back = true;
+    };
+    using BeforeMessageBox = std::function<BoxSetting()>;
     void set_before_message_box(BeforeMessageBox before) { before_box_ = std::move(before); }
 
     // Runs an event handler. An error that reaches here is reported and ends

@@ -39,6 +39,8 @@ void FocusAndSpeech::before(Command command)
 {
     before_ = seen();
     turned_ = nullptr;
+    picking_ = command == Command::Pick;
+    judged_cell_ = -1;
     // Start disables itself; the keyboard goes straight to the board after
     // the deal, without a stop on the way.
     if (command == Command::Start && window_->focusWidget())
@@ -48,6 +50,7 @@ void FocusAndSpeech::before(Command command)
 void FocusAndSpeech::after(Command command)
 {
     turned_ = nullptr;
+    picking_ = false;
     if (!form_.runtime.running())
         return;
     switch (command) {
@@ -69,6 +72,12 @@ void FocusAndSpeech::after(Command command)
         break;
     }
     case Command::Pick: {  // the new score is said; after the last pair, on Start
+        // Where a result took the keyboard from a turned card, it goes to
+        // what now shows in its cell, or on to the next card on the board.
+        if (judged_cell_ >= 0)
+            if (QWidget* next = after_leaving(judged_cell_, grid_.showing(judged_cell_)))
+                next->setFocus(Qt::OtherFocusReason);
+        judged_cell_ = -1;
         const Seen now = seen();
         if (now.hits != before_.hits)
             say_counter(form_.txtacertados.widget(), now.hits);
@@ -101,16 +110,22 @@ QWidget* FocusAndSpeech::after_leaving(int cell, QWidget* now)
 
 // A box that takes the keyboard from a card turned just now would keep a
 // screen reader from telling its picture: it is told first. No box hides a
-// card that is turned up.
-std::vector<QWidget*> FocusAndSpeech::before_message_box()
+// card that is turned up. The answer to a result turns or takes off the
+// card that had the keyboard: it stays with the window until then, rather
+// than come back, for a moment, to a card about to be covered.
+tk::Runtime::BoxSetting FocusAndSpeech::before_message_box()
 {
+    tk::Runtime::BoxSetting setting;
     if (turned_ && window_->focusWidget() == turned_)
         announcer_->say(turned_->picture_name());
-    std::vector<QWidget*> turned_up;
+    if (const auto* face = qobject_cast<const tk::qt::CardFace*>(window_->focusWidget()); face && picking_) {
+        judged_cell_ = face->cell();
+        setting.focus_back = false;
+    }
     for (QWidget* card : grid_.on_show())
         if (qobject_cast<tk::qt::CardFace*>(card))
-            turned_up.push_back(card);
-    return turned_up;
+            setting.keep_in_view.push_back(card);
+    return setting;
 }
 
 void FocusAndSpeech::say_counter(QWidget* counter, const QString& value)

@@ -4,6 +4,8 @@
 // which the cards' changes of state are told.
 #pragma once
 
+#include "toolkit/runtime.h"
+
 #include <QString>
 
 #include <vector>
@@ -42,7 +44,7 @@ private:
     };
     Seen seen() const;
     QWidget* after_leaving(int cell, QWidget* now);
-    std::vector<QWidget*> before_message_box();
+    tk::Runtime::BoxSetting before_message_box();
     void say_counter(QWidget* counter, const QString& value);
 
     QWidget* window_;
@@ -52,6 +54,8 @@ private:
     tk::qt::StateNews* state_news_;
     Seen before_;
     tk::qt::CardFace* turned_ = nullptr;  // by the command under way, with the keyboard
+    bool picking_ = false;                // a Pick under way
+    int judged_cell_ = -1;                // whose turned card had the keyboard at a result
 };
 
 }  // namespace window

@@ -3,7 +3,6 @@
 #include "toolkit/qt/messagebox.h"
 
 #include "toolkit/qt/focusmark.h"
-#include "toolkit/runtime.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -71,7 +70,7 @@ MessageBox::MessageBox(bool yes_no, QWidget* owner) : QMessageBox(owner), yes_no
 }
 
 std::int16_t MessageBox::ask(std::int16_t style, const QString& title, const QString& text,
-                             const std::vector<QWidget*>& keep_in_view)
+                             const Runtime::BoxSetting& setting)
 {
     const NamedIcon icon = icon_for(style);
     setIcon(icon.icon);
@@ -85,13 +84,21 @@ std::int16_t MessageBox::ask(std::int16_t style, const QString& title, const QSt
     setText(text);
     make_room_for(title);
     setDefaultButton(first_);
-    keep_in_view_ = keep_in_view;
+    setting_ = setting;
     // Escape, or a close without a button, answers as No does, or as the
     // only button.
     answer_ = yes_no_ ? IDNO : IDOK;
     exec();
-    keep_in_view_.clear();
+    setting_ = {};
     return answer_;
+}
+
+bool MessageBox::event(QEvent* event)
+{
+    // The owner is no longer active: its keyboard moves without a word.
+    if (event->type() == QEvent::WindowActivate && !setting_.focus_back && parentWidget())
+        parentWidget()->setFocus(Qt::OtherFocusReason);
+    return QMessageBox::event(event);
 }
 
 void MessageBox::showEvent(QShowEvent* event)
@@ -129,7 +136,7 @@ void MessageBox::place()
     if (!owner)
         return;
     QList<QRect> kept;
-    for (const QWidget* control : keep_in_view_)
+    for (const QWidget* control : setting_.keep_in_view)
         if (control->isVisible())
             kept << QRect(control->mapToGlobal(QPoint()), control->size()).adjusted(-2, -2, 2, 2);
     // Not mapped yet, the box has no frame to measure: the window manager
@@ -160,13 +167,13 @@ void MessageBox::place()
 }
 
 std::int16_t MessageBoxes::show(const Text& prompt, std::int16_t style, const Text& title,
-                                const std::vector<QWidget*>& keep_in_view)
+                                const Runtime::BoxSetting& setting)
 {
     const bool yes_no = (style & 0x0F) == MB_YESNO;
     auto free = std::find_if(boxes_.begin(), boxes_.end(),
                              [&](const QPointer<MessageBox>& box) { return box && box->yes_no() == yes_no && !box->isVisible(); });
     MessageBox* box = free != boxes_.end() ? free->data() : boxes_.emplace_back(new MessageBox(yes_no, owner_)).data();
-    return box->ask(style, QString::fromStdU16String(title), QString::fromStdU16String(prompt), keep_in_view);
+    return box->ask(style, QString::fromStdU16String(title), QString::fromStdU16String(prompt), setting);
 }
 
 }  // namespace tk::qt

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "toolkit/convert.h"
+#include "toolkit/runtime.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -31,11 +32,12 @@ public:
     QLabel* text_label() const { return text_label_; }
 
     // Shows a message (an MB_ICON... style, the title, the text), placed
-    // where it hides none of keep_in_view, and waits for the answer: IDOK,
-    // IDYES or IDNO.
-    std::int16_t ask(std::int16_t style, const QString& title, const QString& text, const std::vector<QWidget*>& keep_in_view);
+    // and closed as the owner's setting asks, and waits for the answer:
+    // IDOK, IDYES or IDNO.
+    std::int16_t ask(std::int16_t style, const QString& title, const QString& text, const Runtime::BoxSetting& setting);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -48,7 +50,7 @@ private:
     QLabel* icon_label_ = nullptr;
     QSpacerItem* title_room_ = nullptr;  // in room_layout_
     QPointer<QLayout> room_layout_;
-    std::vector<QWidget*> keep_in_view_;
+    Runtime::BoxSetting setting_;
     std::int16_t answer_ = 0;
 };
 
@@ -62,7 +64,7 @@ public:
     explicit MessageBoxes(QWidget* owner) : owner_(owner) {}
 
     // As MessageBox::ask, in a box of the style's kind.
-    std::int16_t show(const Text& prompt, std::int16_t style, const Text& title, const std::vector<QWidget*>& keep_in_view);
+    std::int16_t show(const Text& prompt, std::int16_t style, const Text& title, const Runtime::BoxSetting& setting);
 
 private:
     QWidget* owner_;

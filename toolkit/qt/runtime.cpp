@@ -22,7 +22,7 @@ std::int16_t Runtime::msgbox(const Text& prompt, std::int16_t style, const Text&
         raise(ERR_INVALID_CALL);
     const std::int16_t answer =
         hook_ ? hook_({prompt, style, title})
-              : boxes_->show(prompt, style, title, before_box_ ? before_box_() : std::vector<QWidget*>());
+              : boxes_->show(prompt, style, title, before_box_ ? before_box_() : BoxSetting());
     // A handler run from the message box's event loop may have ended the program.
     check_not_ended();
     return answer;
