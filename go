@@ -74,7 +74,8 @@ in_chroot() {
 }
 
 # test_windows: the Qt-only tests under Wine; the installer made twice to
-# the same bytes, then installed, played and uninstalled under Wine.
+# the same bytes, then installed, played, heard through UI Automation and
+# uninstalled under Wine.
 test_windows() {
     install_missing "${play_packages[@]}" "${windows_packages[@]}" "${windows_test_packages[@]}"
     build_windows build-windows-tests all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_SOAK_SEQUENCES=100
@@ -83,7 +84,7 @@ test_windows() {
     local setup
     setup=$(installer build-windows)
     tests/windows/check_installer_reproducible.sh . "$setup" "$(win32/build_qt.sh)" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-    tests/windows/check_installer.sh "$setup"
+    tests/windows/check_installer.sh "$setup" build-windows-tests/uia_probe.exe
 }
 
 # test_linux: the suite here, with the sanitizers and Clang, and the game

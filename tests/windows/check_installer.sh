@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# check_installer.sh SETUP.EXE
+# check_installer.sh SETUP.EXE PROBE.EXE
 # Installs the game silently (/S) into a throw-away Wine prefix, checks what
 # it put in place (files, Start-menu shortcut, Apps and Features entry),
-# plays it on a private Xvfb with openbox (play_under_wine.sh), uninstalls
-# it silently and checks that nothing is left. Exits 1 at the first failure.
+# plays and hears it on a private Xvfb with openbox (play_under_wine.sh,
+# with the UI Automation probe PROBE.EXE), uninstalls it silently and
+# checks that nothing is left. Exits 1 at the first failure.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-setup=$(realpath "$1")
+setup=$(realpath "$1") probe=$(realpath "$2")
 work=$(mktemp -d "${TMPDIR:-/tmp}/duplimo-wine.XXXXXX")
 export WINEPREFIX=$work/prefix
 source "$here/wine_env.sh"
@@ -61,7 +62,7 @@ done
 
 # Wine's session so far had no display; the game starts one that has.
 wineserver -k 2>/dev/null || true
-"$here/../on_display.sh" x11 "$here/play_under_wine.sh" "$folder/duplimo.exe"
+"$here/../on_display.sh" x11 "$here/play_under_wine.sh" "$folder/duplimo.exe" "$probe"
 
 DISPLAY= wine "$folder/desinstalar.exe" /S
 wineserver -w

@@ -1,19 +1,34 @@
 #!/usr/bin/env bash
-# play_under_wine.sh PROGRAM
+# play_under_wine.sh PROGRAM PROBE
 # Plays the Windows game under Wine with Qt's native windows platform, on
-# the X display and window manager it is given (tests/on_display.sh x11):
-# the window appears with its caption, as large as on Linux and centred;
-# Alt+I deals; Space turns cards and shows the result; a close from the
-# window manager asks, No keeps the game, Sí ends it with status 0. Prints
-# what it checks; exits 1 at the first failure. DUPLIMO_WINE_DPI names the
-# display scaling Wine was given (96 by default); DUPLIMO_SCREENSHOTS=FOLDER
-# keeps pictures of the window in a game.
+# the X display and window manager it is given (tests/on_display.sh x11),
+# and hears it as a Windows screen reader does, through UI Automation from
+# another process (PROBE, uia_probe.exe):
+# - the window appears with its caption, as large as on Linux and centred;
+# - by keyboard alone (Alt+I, Right, Space, Right, Space, Return on the
+#   result, Alt+T twice, Alt+L, Escape) it deals, turns two cards, shows
+#   the result, pauses, resumes and asks before it closes;
+# - the tree of the window at rest, with a card turned, and of both boxes:
+#   every control named, as a sighted player reads it, the access keys as
+#   Windows writes them, a box's text a child of the box, nothing face
+#   down told and nothing unnamed on show;
+# - the focus moves through what a sighted player's eye follows, in order;
+# - what the game announces (Wine writes each notification to its log);
+# - a close from the window manager asks, No keeps the game, Sí ends it
+#   with status 0.
+# Prints what it checks; exits 1 at the first failure. DUPLIMO_WINE_DPI
+# names the display scaling Wine was given (96 by default);
+# DUPLIMO_SCREENSHOTS=FOLDER keeps pictures of the window in a game.
 set -uo pipefail
-source "$(dirname "$0")/../wait_for.sh"
-source "$(dirname "$0")/wine_env.sh"
-program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../wait_for.sh"
+source "$here/wine_env.sh"
+program=$1 probe=$2
 unset QT_QPA_PLATFORM  # the Windows build has its own platform
 dpi=${DUPLIMO_WINE_DPI:-96}
+work=$(mktemp -d "${TMPDIR:-/tmp}/duplimo-play.XXXXXX")
+# The names of the cards' pictures, one a line.
+pictures=$(sed -n 's/^u"\(.*\)",$/\1/p' "$here/../../window/pictures/card_names.inc")
 
 fail() {
     echo "play_under_wine.sh: $1" >&2
@@ -25,15 +40,12 @@ fail() {
 window_named() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
-
 has_window() {
     [ -n "$(window_named "$1")" ]
 }
-
 has_no_window() {
     [ -z "$(window_named "$1")" ]
 }
-
 game_ended() {
     ! kill -0 "$game" 2>/dev/null
 }
@@ -48,10 +60,50 @@ frame() {
     xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ','
 }
 
-wine "$program" &
-game=$!
+# tree TITLE: the window titled TITLE as UI Automation shows it, whether it
+# has the focus left out.
+tree() {
+    wine "$probe" tree "$1" 2>/dev/null | tr -d '\r' | sed 's/^\(Window "[^"]*"\) focused/\1/'
+}
+# same WHAT EXPECTED ACTUAL: fails, showing both, unless they are the same.
+same() {
+    [ "$2" = "$3" ] && return
+    diff <(echo "$2") <(echo "$3") >&2
+    fail "$1 is not as a player reads it"
+}
+# The board as UI Automation lists it: "Carta n" for every cell, but for
+# the turned one, given as CELL (from 1) and LINE.
+board() {
+    local i
+    for ((i = 1; i <= 60; i++)); do
+        if [ "$i" = "${1:-}" ]; then echo "    $2"; else echo "    Button \"Carta $i\"${3:-}"; fi
+    done
+}
+controls() {  # controls START PAUSE: the Controles frame, each button's state after its name
+    printf '  Group "Controles"\n    Button "Iniciar" key "Alt+I"%s\n    Button "Salir" key "Alt+L"\n    Button "Detener" key "Alt+T"%s\n' "$1" "$2"
+}
+indicators() {
+    printf '  Group "Indicadores"\n    Text "Acertados"\n    Text "Fallados"\n    Text "Tiempo"\n'
+    printf '    Edit "Acertados"\n    Edit "Fallados"\n    Edit "Tiempo"\n'
+}
+is_picture() {
+    grep -Fxq -- "$1" <<<"$pictures"
+}
+
+# Focus changes from the start, as a screen reader hears them.
+focus_log=$work/focus.txt
+wine "$probe" focus "$(winepath -w "$focus_log")" &
+listener=$!
 # Wine's desktop ends before the display does.
-trap 'wineserver -k 2>/dev/null' EXIT
+trap 'kill "$listener" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+listening() {
+    grep -q '^# listening' "$focus_log" 2>/dev/null
+}
+wait_for 30 listening || fail "no UI Automation client listens"
+
+# Wine writes every notification the game raises to its log.
+WINEDEBUG=-all,fixme+uiautomation wine "$program" 2>"$work/game.log" &
+game=$!
 wait_for 60 has_window "KAVREL Soluciones - Duplimo" || fail "no window titled 'KAVREL Soluciones - Duplimo'"
 main=$(window_named "KAVREL Soluciones - Duplimo")
 framed() {
@@ -79,9 +131,9 @@ echo "frame: $left $right $top $bottom; off centre by $dx/2, $dy/2 pixels"
     fail "the window is not centred on the ${screen_width}x${screen_height} screen"
 
 # What a card shows now, as a digest of its pixels on the screen, and the
-# window as a picture for DUPLIMO_SCREENSHOTS. Card i (0 to 59) stands at
-# row i / 10, column i % 10 of the board, in twips as the window lays it
-# out, rounded to pixels at the display's dpi.
+# window as a picture for DUPLIMO_SCREENSHOTS. A card's place is in
+# twips as the window lays it out, rounded to pixels at the display's dpi:
+# card i (0 to 59) at row i / 10, column i % 10 of the board.
 pixels() { echo $((($1 * dpi + 720) / 1440)); }
 card() {
     local left=$((75 + 300 + 825 * ($1 % 10))) top=$((1200 + 300 + 825 * ($1 / 10)))
@@ -107,6 +159,10 @@ drawn() {
 }
 wait_for 10 drawn || fail "the window shows no board"
 
+same "the window at rest" "$(echo 'Window "KAVREL Soluciones - Duplimo"'; echo '  Group "Tablero" disabled'
+    board '' '' ' disabled'; controls ' focused' ' disabled'; indicators)" "$(tree "KAVREL Soluciones - Duplimo")"
+echo "at rest: every control named, access keys Alt+I, Alt+L, Alt+T"
+
 # Alt+I deals, a moment later (an access key clicks after a short
 # animation): the board is enabled and the keyboard on its first card,
 # which only the deal changes.
@@ -115,21 +171,81 @@ xdotool windowactivate --sync "$main" key alt+i
 wait_for 5 card_changed 0 "$before" || fail "Alt+I dealt nothing"
 echo "Alt+I: dealt"
 
-# Space turns the card that has the keyboard; Right and Space a second
-# one, and the result opens.
-before=$(shows 0)
-xdotool key space
-wait_for 5 card_changed 0 "$before" || fail "Space turned no card"
+# Right and Space turn the second card: named by its picture, the only
+# one told.
+before=$(shows 1)
+xdotool key Right key space
+wait_for 5 card_changed 1 "$before" || fail "Space turned no card"
+turned=$(tree "KAVREL Soluciones - Duplimo")
+first=$(sed -n '4s/^    Button "\(.*\)" focused$/\1/p' <<<"$turned")
+is_picture "$first" || fail "the turned card is told as '$(sed -n 4p <<<"$turned")', not by its picture"
+same "the window with a card turned" "$(echo 'Window "KAVREL Soluciones - Duplimo"'; echo '  Group "Tablero"'
+    board 2 "Button \"$first\" focused"; controls ' disabled' ''; indicators)" "$turned"
+echo "a card turned: told as '$first', the 59 others as their places"
+
+# Right and Space turn the third: the result, its text a child of its own.
 xdotool key Right key space
 wait_for 10 has_window RESULTADO || fail "no result after the second card"
+result=$(tree RESULTADO)
+said=$(sed -n '3s/^  Text "\(.*\)"$/\1/p' <<<"$result")
+[ "$said" = Correcto ] || [ "$said" = Incorrecto ] || fail "the result tells no Correcto or Incorrecto"
+same "the result" "$(printf 'Window "RESULTADO" dialog\n  Image "Advertencia"\n  Text "%s"\n  Button "Aceptar" focused' "$said")" "$result"
 screenshot resultado
+echo "the result: '$said', its text a child"
+before=$(shows 2)
 xdotool windowactivate --sync "$(window_named RESULTADO)" key Return
 wait_for 10 has_no_window RESULTADO || fail "the result stayed open"
-before=$(shows 2)
-xdotool windowactivate --sync "$main" key Right key space
-wait_for 5 card_changed 2 "$before" || fail "Space turned no third card"
+wait_for 5 card_changed 2 "$before" || fail "Aceptar left the third card turned"
 screenshot partida
-echo "Space, Space: a card turned, a result, Aceptar"
+
+# Alt+T pauses and continues, a moment after each key: Detener is named
+# Continuar, then Detener again.
+names_button() {  # names_button NAME: the window shows a button of that name
+    tree "KAVREL Soluciones - Duplimo" | grep -q "^    Button \"$1\""
+}
+xdotool windowactivate --sync "$main" key alt+t
+wait_for 5 names_button Continuar || fail "Alt+T paused nothing"
+xdotool key alt+t
+wait_for 5 names_button Detener || fail "Alt+T continued nothing"
+echo "Alt+T, Alt+T: paused and continued"
+
+# Alt+L asks, its question a child of the box; Escape answers No.
+xdotool key alt+l
+wait_for 10 has_window CONFIRMAR || fail "Alt+L asked nothing"
+same "the close question" "$(printf 'Window "CONFIRMAR" dialog\n  Image "Pregunta"\n  Text "¿Desea terminar el programa?"\n  Button "Sí" key "Alt+S" focused\n  Button "No" key "Alt+N"')" \
+    "$(tree CONFIRMAR)"
+xdotool windowactivate --sync "$(window_named CONFIRMAR)" key Escape
+wait_for 10 has_no_window CONFIRMAR || fail "the question stayed open after No"
+back_on_detener() {
+    [ "$(grep -v -e '^#' -e '^Window ' "$focus_log" | tail -n 1 | tr -d '\r')" = 'Button "Detener"' ]
+}
+wait_for 5 back_on_detener || fail "after No the keyboard is not back on Detener: $(tr -d "\r" <"$focus_log" | paste -sd ",")"
+echo "Alt+L, Escape: the question, No"
+
+# The focus, as the keys moved it: what the eye follows. The window, or a
+# box, itself named as it gets the keyboard, and the same control told
+# again, are left out: Wine tells them as Windows does, when a window is
+# activated.
+focus=$(grep -v -e '^#' -e '^Window ' "$focus_log" | tr -d '\r' | uniq)
+echo "focus: $(paste -sd ',' <<<"$focus")"
+second=$(sed -n '6s/^Button "\(.*\)"$/\1/p' <<<"$focus")
+is_picture "$second" || fail "the second card turned is told as '$(sed -n 6p <<<"$focus")'"
+# After the result the keyboard stays on the third card's cell, face down
+# again, or, the pair found, goes on to the next card.
+if [ "$said" = Correcto ]; then next="Carta 4"; else next="Carta 3"; fi
+same "the focus through the game" "$(printf 'Button "%s"\n' Iniciar "Carta 1" "Carta 2" "$first" "Carta 3" "$second" Aceptar \
+    "$next" Continuar Sí Detener)" "$focus"
+
+# What the game announced: the card turned as the result opens, the new
+# score as it closes, and Detener once the game goes on.
+# Wine writes a character beyond ASCII as \ and four hex digits.
+announced=$(sed -n 's/.*UiaRaiseNotificationEvent ([^,]*, [0-9]*, [0-9]*, L"\(.*\)", L"[^"]*").*/\1/p' "$work/game.log" |
+    perl -CS -pe 's/\\([0-9a-f]{4})/chr(hex($1))/ge')
+if [ "$said" = Correcto ]; then score="Acertados 1"; else score="Fallados 1"; fi
+same "what the game announced ($(grep -h UiaRaiseNotificationEvent "$work/game.log" | paste -sd ' '))" \
+    "$(printf '%s\n' "$second" "$score" Detener)" "$announced"
+echo "announced: $(paste -sd ',' <<<"$announced")"
+kill "$listener" 2>/dev/null
 
 # A close from the window manager asks; No keeps the game.
 wmctrl -i -c "$main"
