@@ -212,6 +212,37 @@ private slots:
         }
     }
 
+    // No caption runs into another text: the ink of a frame's caption drawn
+    // alone and the ink of what the frame holds, drawn without it, keep at
+    // least a pixel apart.
+    void captions_run_into_nothing()
+    {
+        TestWindow t;
+        t.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.w));
+        for (const char* name : {"Frame2", "Frame3"}) {
+            auto* frame = static_cast<QGroupBox*>(control(t, name));
+            const QString caption = frame->title();
+            const QList<QWidget*> held = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            auto drawn = [&](bool with_caption, bool with_held) {
+                frame->setTitle(with_caption ? caption : QString());
+                for (QWidget* child : held)
+                    child->setVisible(with_held);
+                return frame->grab().toImage();
+            };
+            const QImage bare = drawn(false, false), caption_ink = drawn(true, false), held_ink = drawn(false, true);
+            drawn(true, true);
+            int touching = 0;
+            for (int y = 1; y + 1 < bare.height(); ++y)
+                for (int x = 1; x + 1 < bare.width(); ++x)
+                    if (caption_ink.pixel(x, y) != bare.pixel(x, y))
+                        for (int dy = -1; dy <= 1; ++dy)
+                            for (int dx = -1; dx <= 1; ++dx)
+                                touching += held_ink.pixel(x + dx, y + dy) != bare.pixel(x + dx, y + dy);
+            QVERIFY2(touching == 0, qPrintable(QStringLiteral("%1's caption runs into what it holds").arg(QLatin1String(name))));
+        }
+    }
+
     void window_has_a_fixed_dialog_border()
     {
         TestWindow t;

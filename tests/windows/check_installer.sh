@@ -28,18 +28,8 @@ make_wine_prefix
 if [ -n "${DUPLIMO_WINE_DPI:-}" ]; then
     DISPLAY= wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DUPLIMO_WINE_DPI" /f >/dev/null
 fi
-# DUPLIMO_WINE_CONTRAST=1 plays in white on black, as a high-contrast theme
-# has it: those colours, and no visual styles.
-if [ -n "${DUPLIMO_WINE_CONTRAST:-}" ]; then
-    for colour in Window=0 WindowText=255 ButtonFace=0 ButtonText=255 ButtonHilight=255 ButtonLight=192 \
-        ButtonShadow=128 ButtonDkShadow=255 GrayText=192 InfoWindow=0 InfoText=255 Menu=0 MenuText=255; do
-        level=${colour#*=}
-        DISPLAY= wine reg add 'HKCU\Control Panel\Colors' /v "${colour%=*}" /d "$level $level $level" /f >/dev/null
-    done
-    DISPLAY= wine reg add 'HKCU\Control Panel\Colors' /v Hilight /d "0 255 255" /f >/dev/null
-    DISPLAY= wine reg add 'HKCU\Control Panel\Colors' /v HilightText /d "0 0 0" /f >/dev/null
-    DISPLAY= wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null
-fi
+# DUPLIMO_WINE_SCHEME=dark (or contrast) plays in that look (wine_env.sh).
+wine_scheme "${DUPLIMO_WINE_SCHEME:-light}"
 wineserver -w
 DISPLAY= wine "$setup" /S
 wineserver -w

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # wine_run.sh PREFIX DLLDIRS PROGRAM [ARGS...]
 # Runs a Windows program of the build under Wine, as CTest's emulator: in
-# the Wine prefix PREFIX, made on first use (one maker at a time), with the
+# the Wine prefix PREFIX, made on first use (one maker at a time) in the
+# look DUPLIMO_WINE_SCHEME names (light by default, wine_env.sh), with the
 # DLLs of the :-separated Unix folders DLLDIRS on its path, the caller's Qt
 # settings (QT_QPA_PLATFORM...) and Qt's fonts from the machine's Liberation
 # fonts. Wine's own messages are left out.
@@ -17,8 +18,9 @@ for dir in "${dirs[@]}"; do
 done
 export WINEPATH=$path
 # Wine keeps the host's QT_ variables from Windows programs, but passes
-# them on named WINEQT_.
-export QT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\liberation'
+# them on named WINEQT_. Without a console of Wine's, Qt would write what
+# it logs, the tests' results among it, to a debugger.
+export QT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\liberation' QT_FORCE_STDERR_LOGGING=1
 for name in $(compgen -e | grep '^QT_'); do
     export "WINE$name=${!name}"
 done
@@ -28,6 +30,7 @@ mkdir -p "$(dirname "$prefix")"
     if [ ! -e "$prefix/.duplimo-ready" ]; then
         rm -rf "$prefix"
         make_wine_prefix
+        wine_scheme "${DUPLIMO_WINE_SCHEME:-light}"
         touch "$prefix/.duplimo-ready"
     fi
 ) 9>"$prefix.lock"
