@@ -16,7 +16,7 @@ test_packages=(clang qt6-base-private-dev appstream appstream-compose librsvg2-c
                faketime locales dbus-daemon dbus-bin at-spi2-core python3-pyatspi accerciser)
 # Windows, cross-built, and its tests under Wine.
 windows_packages=(g++-mingw-w64-x86-64-posix nsis dpkg-dev)
-windows_test_packages=(wine wine64 fonts-wine xvfb openbox xdotool x11-utils wmctrl imagemagick faketime)
+windows_test_packages=(wine wine64 fonts-wine xvfb openbox xdotool x11-utils wmctrl imagemagick faketime binutils)
 windows_release=trixie
 
 # install_missing PACKAGE...: installs with apt-get those not installed yet.

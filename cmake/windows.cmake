@@ -27,11 +27,13 @@ endforeach()
 
 # Everything the installer packs, so that it is made again when any of it
 # changes: Qt's libraries and the plugins the program loads (by their place
-# under Qt's prefix), the compiler's libraries, the licences and the icon.
+# under Qt's prefix), the compiler's libraries, the licences, the icon and
+# the wizard's sidebars.
 set(duplimo_qt_files bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll
     plugins/platforms/qwindows.dll plugins/styles/qmodernwindowsstyle.dll)
 list(TRANSFORM duplimo_qt_files PREPEND ${QT6_INSTALL_PREFIX}/ OUTPUT_VARIABLE duplimo_qt_paths)
 file(GLOB duplimo_licences CONFIGURE_DEPENDS ${duplimo_win32}/licencias/*.txt)
+file(GLOB duplimo_sidebars CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/window/pictures/asistente_*.bmp)
 
 find_program(MAKENSIS makensis)
 if(MAKENSIS)
@@ -43,7 +45,7 @@ if(MAKENSIS)
             -DVERSION=${PROJECT_VERSION} -DSTRIP=${CMAKE_STRIP} -DCOMPILER=${CMAKE_CXX_COMPILER} -DMAKENSIS=${MAKENSIS}
             -DOUTFILE=${duplimo_setup}
             -P ${duplimo_win32}/installer.cmake
-        DEPENDS duplimo ${duplimo_qt_paths} ${duplimo_runtime} ${duplimo_licences} ${DUPLIMO_ICON}
+        DEPENDS duplimo ${duplimo_qt_paths} ${duplimo_runtime} ${duplimo_licences} ${DUPLIMO_ICON} ${duplimo_sidebars}
             ${duplimo_win32}/installer.cmake ${duplimo_win32}/duplimo.nsi ${duplimo_win32}/qt_options.txt
         VERBATIM)
     add_custom_target(installer DEPENDS ${duplimo_setup})

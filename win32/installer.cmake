@@ -82,7 +82,7 @@ list(SUBLIST numbers 0 4 numbers)
 list(JOIN numbers "." version4)
 execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
         -DVERSION=${VERSION} -DVERSION4=${version4} -DSTAGE=${STAGE} -DFILES=${work}/installer-files.nsh
-        -DSIZE=${kib} -DICON=${SOURCE}/window/pictures/icono.ico -DOUTFILE=${OUTFILE}
+        -DSIZE=${kib} -DICON=${SOURCE}/window/pictures/icono.ico -DPICTURES=${SOURCE}/window/pictures -DOUTFILE=${OUTFILE}
         ${win32}/duplimo.nsi
     RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

@@ -43,6 +43,8 @@ for file in duplimo.exe desinstalar.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll pl
     [ -f "$folder/$file" ] || fail "not installed: $file"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
+# It starts the game in its own folder.
+strings -el "$shortcut" | grep -Fxq 'C:\Program Files\Duplimo' || fail "the shortcut starts elsewhere than in C:\Program Files\Duplimo"
 entry=$(DISPLAY= wine reg query "$key" | tr -d '\r')
 echo "$entry"
 for value in 'DisplayName +REG_SZ +Duplimo$' 'Publisher +REG_SZ +KAVREL Soluciones$' 'DisplayVersion +REG_SZ +[0-9.]+$' \
