@@ -170,9 +170,10 @@ private:
 // text and its buttons its children, as a native box has them, the buttons
 // without the row that lays them out. On Windows, as there, the text is a
 // child alone; elsewhere it also describes the box, which is what Orca 48
-// reads of an alert. Where Qt has the relation (6.8), the box is described
-// by the label, so that Orca 43, which reads an alert's labels but those
-// related to something, says it once; before, the label is left out.
+// reads of an alert, and the label says that it describes the box. Qt 6.4
+// has no such relation, and Orca 43, which reads an alert's labels that
+// are related to nothing as well as its description, would say the text
+// twice: there the label is left out.
 class MessageBoxAccessible : public ListingAccessible {
 public:
     explicit MessageBoxAccessible(QMessageBox* box) : ListingAccessible(box, QAccessible::AlertMessage) {}
