@@ -6,9 +6,11 @@
 # kept for later runs under $DUPLIMO_CHROOTS (default /var/tmp); what CMD
 # installs in it stays too, and it is used only while root owns it and
 # nobody else can write to it. proc, sys and dev are mounted for the run
-# and unmounted after it, whatever its end. --bring-back copies the files
-# of the copy that PATTERN (a glob, relative to the tree) names back into
-# this tree after CMD, owned by whoever called sudo. Needs root.
+# and unmounted after it, whatever its end (what a killed run left mounted,
+# the next one unmounts first); runs on one chroot wait for each other.
+# --bring-back copies the files of the copy that PATTERN (a glob, relative
+# to the tree) names back into this tree after CMD, owned by whoever called
+# sudo. Needs root.
 set -euo pipefail
 bring_back=
 if [ "${1:-}" = --bring-back ]; then
@@ -41,6 +43,23 @@ if [ ! -e "$root/.duplimo-ready" ]; then
     rm -rf "$root"
     mv "$root.new" "$root"
 fi
+
+# One run at a time: each works in the same copy and mounts the same places.
+exec 9<"$root"
+flock 9
+# A run killed outright leaves its mounts behind, and sysfs will not be
+# mounted twice on the same place: take off whatever is still mounted here.
+mountpoints_within() {
+    local mountpoint
+    while read -r _ _ _ _ mountpoint _; do
+        mountpoint=$(printf '%b' "$mountpoint")
+        case $mountpoint in "$root"/*) echo "$mountpoint" ;; esac
+    done </proc/self/mountinfo | sort -r
+}
+mountpoints_within | while IFS= read -r mountpoint; do
+    echo "in_debian.sh: $mountpoint was left mounted; unmounting it" >&2
+    umount -l "$mountpoint"
+done
 
 mounted=()
 cleanup() {
