@@ -4,6 +4,10 @@
 #include <QGuiApplication>
 #include <QStringList>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace tk::qt {
 
 namespace {
@@ -11,6 +15,13 @@ namespace {
 QString default_face()
 {
 #ifdef Q_OS_WIN
+    // Windows' message font, as Qt's Windows platform has it, asked of
+    // Windows itself: on another platform (offscreen, in tests) Qt's default
+    // is a face Windows does not have.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return QString::fromWCharArray(metrics.lfMessageFont.lfFaceName);
     return QGuiApplication::font().family();
 #else
     return QStringLiteral("Liberation Sans");
