@@ -209,6 +209,15 @@ xdotool key alt+t
 wait_for 5 names_button Detener || fail "Alt+T continued nothing"
 echo "Alt+T, Alt+T: paused and continued"
 
+# The focus, as the keys moved it so far: what the eye follows. The window,
+# or a box, itself named as it gets or loses the keyboard (a Window, or, as
+# a box closes, at times a Custom element), and the same control told
+# again, are left out: Wine tells them as Windows does, when a window is
+# activated.
+followed_focus() {
+    grep -v -e '^#' -e '^[A-Za-z]* "\(KAVREL Soluciones - Duplimo\|RESULTADO\|CONFIRMAR\)"' "$focus_log" | tr -d '\r' | uniq
+}
+
 # Alt+L asks, its question a child of the box; Escape answers No.
 xdotool key alt+l
 wait_for 10 has_window CONFIRMAR || fail "Alt+L asked nothing"
@@ -217,16 +226,12 @@ same "the close question" "$(printf 'Window "CONFIRMAR" dialog\n  Image "Pregunt
 xdotool windowactivate --sync "$(window_named CONFIRMAR)" key Escape
 wait_for 10 has_no_window CONFIRMAR || fail "the question stayed open after No"
 back_on_detener() {
-    [ "$(grep -v -e '^#' -e '^Window ' "$focus_log" | tail -n 1 | tr -d '\r')" = 'Button "Detener"' ]
+    [ "$(followed_focus | tail -n 1)" = 'Button "Detener"' ]
 }
 wait_for 5 back_on_detener || fail "after No the keyboard is not back on Detener: $(tr -d "\r" <"$focus_log" | paste -sd ",")"
 echo "Alt+L, Escape: the question, No"
 
-# The focus, as the keys moved it: what the eye follows. The window, or a
-# box, itself named as it gets the keyboard, and the same control told
-# again, are left out: Wine tells them as Windows does, when a window is
-# activated.
-focus=$(grep -v -e '^#' -e '^Window ' "$focus_log" | tr -d '\r' | uniq)
+focus=$(followed_focus)
 echo "focus: $(paste -sd ',' <<<"$focus")"
 second=$(sed -n '6s/^Button "\(.*\)"$/\1/p' <<<"$focus")
 is_picture "$second" || fail "the second card turned is told as '$(sed -n 6p <<<"$focus")'"
