@@ -1,12 +1,11 @@
 // Game control: Start, Pause/Continue, Exit, the close confirmation, the clock.
 #include "game/board.h"
+#include "game/captions.h"
 #include "game/handlers.h"
 
 namespace game {
 
 namespace {
-constexpr const char16_t* caption_pause = u"De&tener";
-constexpr const char16_t* caption_continue = u"Con&tinuar";
 constexpr std::int32_t one_second = 1000;
 }  // namespace
 

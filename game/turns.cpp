@@ -1,5 +1,6 @@
 // Turns: a click turns a card; the second of a turn is judged. And the peek.
 #include "game/board.h"
+#include "game/captions.h"
 #include "game/handlers.h"
 
 namespace game {
@@ -15,7 +16,7 @@ void end_game(Form& f)
 {
     f.Timer1.set_interval(0);
     f.btniniciar.set_enabled(true);
-    f.btndetener.set_caption(u"De&tener");
+    f.btndetener.set_caption(caption_pause);
     f.btndetener.set_enabled(false);
 }
 
