@@ -5,6 +5,7 @@
 #include "game/board.h"
 #include "game/handlers.h"
 #include "tests/palettes.h"
+#include "toolkit/qt/handle.h"
 #include "window/frmprincipal.h"
 
 #include <QAbstractButton>
@@ -60,7 +61,7 @@ int main(int argc, char* argv[])
     game::btndetener_Click(f);
     w.grab().save(dir + QStringLiteral("/paused.png"));
     game::btndetener_Click(f);
-    f.btnimagen(30).widget()->setFocus();  // the card turned last keeps the keyboard
+    tk::qt::widget(f.btnimagen(30))->setFocus();  // the card turned last keeps the keyboard
     w.grab().save(dir + QStringLiteral("/playing.png"));
     if (argc > 3) {
         QTimer::singleShot(QString::fromLocal8Bit(argv[3]).toInt() * 1000, &application, [] { QCoreApplication::exit(0); });

@@ -3,6 +3,7 @@
 
 #include "game/board.h"
 #include "game/handlers.h"
+#include "toolkit/qt/handle.h"
 #include "window/frmprincipal.h"
 
 #include <QAbstractButton>
@@ -80,8 +81,8 @@ struct TestWindow {
         w.runtime().random().fix_seed(seed);
     }
 
-    QAbstractButton* back(int i) const { return f.btnsuperior(static_cast<std::int16_t>(i)).widget(); }
-    QAbstractButton* face(int i) const { return f.btnimagen(static_cast<std::int16_t>(i)).widget(); }
+    QAbstractButton* back(int i) const { return tk::qt::widget(f.btnsuperior(static_cast<std::int16_t>(i))); }
+    QAbstractButton* face(int i) const { return tk::qt::widget(f.btnimagen(static_cast<std::int16_t>(i))); }
     int key(int i) const { return tk::cint(f.btnsuperior(static_cast<std::int16_t>(i)).tag()); }
     // Every property the game changes, as text, to compare whole states.
     QString snapshot() const

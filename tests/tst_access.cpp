@@ -302,7 +302,7 @@ private slots:
         int i = 0;
         for (int cell = 1; cell < game::cells; ++cell) {
             auto distance = [&](int c) {
-                const QPoint d = f.btnsuperior(static_cast<std::int16_t>(c)).widget()->geometry().center() -
+                const QPoint d = tk::qt::widget(f.btnsuperior(static_cast<std::int16_t>(c)))->geometry().center() -
                                  board->mapFrom(&w, w.rect().center());
                 return d.manhattanLength();
             };
@@ -311,9 +311,9 @@ private slots:
         }
         const int k = i % 10 < 9 ? i + 1 : i - 1;
         QVERIFY(f.btnsuperior(static_cast<std::int16_t>(k)).tag() != f.btnsuperior(static_cast<std::int16_t>(i)).tag());
-        f.btnsuperior(static_cast<std::int16_t>(i)).widget()->setFocus();
+        tk::qt::widget(f.btnsuperior(static_cast<std::int16_t>(i)))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        f.btnsuperior(static_cast<std::int16_t>(k)).widget()->setFocus();
+        tk::qt::widget(f.btnsuperior(static_cast<std::int16_t>(k)))->setFocus();
 
         QRect box_frame;
         QString role_and_title, description, told, icon_name;
@@ -381,7 +381,7 @@ private slots:
         QCOMPARE(told, QString::fromUtf16(card_names[f.btnimagen(static_cast<std::int16_t>(k)).picture().number() - 1]));
         // Where a window stands is the compositor's choice on Wayland.
         for (int cell : {i, k}) {
-            QWidget* face = f.btnimagen(static_cast<std::int16_t>(cell)).widget();
+            QWidget* face = tk::qt::widget(f.btnimagen(static_cast<std::int16_t>(cell)));
             QVERIFY(QGuiApplication::platformName() == QLatin1String("wayland") ||
                     !box_frame.intersects(QRect(face->mapToGlobal(QPoint()), face->size())));
         }

@@ -56,7 +56,7 @@ private slots:
         QWidget big;
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         big.resize(screen.width() + 400, screen.height() + 301);
-        tk::Window window(&big);
+        tk::Window window(tk::qt::handle(&big));
         window::centrar_formulario(window);
         // The platform's frame overhangs too (offscreen: 2 pixels a side).
         const QRect outer = big.frameGeometry();

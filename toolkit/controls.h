@@ -1,4 +1,6 @@
-// The controls as the game logic sees them: thin handles over the widgets.
+// The controls as the game logic sees them: thin handles over a front
+// end's controls. Each front end defines the operations declared here for
+// its own kind of control; a build links one front end.
 // Every operation checks its own status and raises tk::Error on failure.
 #pragma once
 
@@ -8,32 +10,25 @@
 #include <cstdint>
 #include <vector>
 
-class QAbstractButton;
-class QGroupBox;
-class QLabel;
-class QPlainTextEdit;
-class QPoint;
-class QTimer;
-class QWidget;
-
 namespace tk {
 
-namespace qt {
-class ImageStore;
-}
+// A control of the front end: opaque, never looked into outside it. Two
+// handles over the same control hold the same pointer.
+struct Control;
 
 // A picture that a face can show: empty, or image k of an image list.
 class Picture {
 public:
     Picture() = default;
-    Picture(const qt::ImageStore* store, std::int16_t number) : store_(store), number_(number) {}
-    bool empty() const { return store_ == nullptr; }
-    const qt::ImageStore* store() const { return store_; }
+    Picture(const Control* list, std::int16_t number) : list_(list), number_(number) {}
+    bool empty() const { return list_ == nullptr; }
+    // The image list it comes from.
+    const Control* list() const { return list_; }
     std::int16_t number() const { return number_; }
     bool operator==(const Picture&) const = default;
 
 private:
-    const qt::ImageStore* store_ = nullptr;
+    const Control* list_ = nullptr;
     std::int16_t number_ = 0;
 };
 
@@ -42,7 +37,7 @@ inline Picture load_picture() { return {}; }
 
 class Button {
 public:
-    explicit Button(QAbstractButton* widget = nullptr) : w_(widget) {}
+    explicit Button(Control* control = nullptr) : c_(control) {}
     bool visible() const;
     void set_visible(bool on);
     bool enabled() const;
@@ -54,78 +49,82 @@ public:
     std::int16_t index() const;
     Picture picture() const;
     void set_picture(const Picture& picture);
-    QAbstractButton* widget() const { return w_; }
+    Control* control() const { return c_; }
 
 private:
-    QAbstractButton* checked() const;
-    QAbstractButton* w_;
+    Control* checked() const;
+    Control* c_;
 };
 
 class Frame {
 public:
-    explicit Frame(QGroupBox* widget = nullptr) : w_(widget) {}
+    explicit Frame(Control* control = nullptr) : c_(control) {}
     bool enabled() const;
     void set_enabled(bool on);
+    Control* control() const { return c_; }
 
 private:
-    QGroupBox* checked() const;
-    QGroupBox* w_;
+    Control* checked() const;
+    Control* c_;
 };
 
 class Label {
 public:
-    explicit Label(QLabel* widget = nullptr) : w_(widget) {}
+    explicit Label(Control* control = nullptr) : c_(control) {}
     Text caption() const;
     void set_caption(const Text& caption);
+    Control* control() const { return c_; }
 
 private:
-    QLabel* checked() const;
-    QLabel* w_;
+    Control* checked() const;
+    Control* c_;
 };
 
 class TextBox {
 public:
-    explicit TextBox(QPlainTextEdit* widget = nullptr) : w_(widget) {}
+    explicit TextBox(Control* control = nullptr) : c_(control) {}
     Text text() const;
     void set_text(const Text& text);
-    QPlainTextEdit* widget() const { return w_; }
+    Control* control() const { return c_; }
 
 private:
-    QPlainTextEdit* checked() const;
-    QPlainTextEdit* w_;
+    Control* checked() const;
+    Control* c_;
 };
 
 class Timer {
 public:
-    explicit Timer(QTimer* timer = nullptr) : t_(timer) {}
+    explicit Timer(Control* control = nullptr) : c_(control) {}
     // Milliseconds between ticks; 0 raises none.
     std::int32_t interval() const;
     void set_interval(std::int32_t milliseconds);
+    Control* control() const { return c_; }
 
 private:
-    QTimer* checked() const;
-    QTimer* t_;
+    Control* checked() const;
+    Control* c_;
 };
 
 // Pictures numbered from 1.
 class ImageList {
 public:
-    explicit ImageList(const qt::ImageStore* store = nullptr) : store_(store) {}
+    explicit ImageList(const Control* control = nullptr) : c_(control) {}
     std::int16_t count() const;
     // Picture k, 1 <= k <= count(); anything else raises an error.
     Picture picture(std::int16_t k) const;
+    const Control* control() const { return c_; }
 
 private:
-    const qt::ImageStore* store_;
+    const Control* c_;
 };
 
 // Elements addressed by a 16-bit index; a missing element raises an error.
-template <class Control>
+template <class Element>
 class ControlArray {
 public:
-    void add(Control control) { elements_.push_back(control); }
+    void add(Element element) { elements_.push_back(element); }
     std::int16_t count() const { return static_cast<std::int16_t>(elements_.size()); }
-    Control& operator()(std::int16_t i)
+    Element& operator()(std::int16_t i)
     {
         if (i < 0 || i >= count())
             raise(ERR_NO_ELEMENT);
@@ -133,14 +132,14 @@ public:
     }
 
 private:
-    std::vector<Control> elements_;
+    std::vector<Element> elements_;
 };
 
 // A top-level window; positions and sizes in twips. Width and Height are
 // the outer size, frame and title bar included.
 class Window {
 public:
-    explicit Window(QWidget* widget = nullptr) : w_(widget) {}
+    explicit Window(Control* control = nullptr) : c_(control) {}
     double left() const;
     void set_left(double twips);
     double top() const;
@@ -150,13 +149,11 @@ public:
     // Asks to close: the close request handler may refuse it, and a refused
     // unload returns normally.
     void unload();
-    QWidget* widget() const { return w_; }
+    Control* control() const { return c_; }
 
 private:
-    QWidget* checked() const;
-    QPoint outer_position() const;
-    void move_outer(QPoint position);
-    QWidget* w_;
+    Control* checked() const;
+    Control* c_;
 };
 
 // The primary screen, in twips.

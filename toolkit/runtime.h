@@ -4,53 +4,23 @@
 
 #include "toolkit/convert.h"
 #include "toolkit/error.h"
+#include "toolkit/frontend.h"
 #include "toolkit/random.h"
 
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <vector>
-
-class QWidget;
 
 namespace tk {
-
-namespace qt {
-class MessageBoxes;
-}
-
-// Message box styles and answers, as the Windows message-box values.
-enum : std::int16_t {
-    MB_OK = 0,
-    MB_YESNO = 4,
-    MB_ICONERROR = 16,
-    MB_ICONQUESTION = 32,
-    MB_ICONWARNING = 48,
-    MB_ICONINFORMATION = 64,
-};
-enum : std::int16_t {
-    IDOK = 1,
-    IDYES = 6,
-    IDNO = 7,
-};
-
-struct MessageBoxCall {
-    Text prompt;
-    std::int16_t style;
-    Text title;
-};
 
 class Runtime {
 public:
     // Test hook: answers message boxes in place of a person.
     using MessageBoxHook = std::function<std::int16_t(const MessageBoxCall&)>;
 
-    // owner: the window that message boxes belong to.
-    explicit Runtime(QWidget* owner = nullptr);
-    ~Runtime();
+    // front_end: where message boxes show and what ends; nullptr for none.
+    explicit Runtime(FrontEnd* front_end = nullptr) : front_end_(front_end) {}
     Runtime(const Runtime&) = delete;
     Runtime& operator=(const Runtime&) = delete;
-
     // Modal to the application; returns the button pressed (IDOK, IDYES, IDNO).
     std::int16_t msgbox(const Text& prompt, std::int16_t style, const Text& title);
 
@@ -69,16 +39,8 @@ public:
 
     void set_message_box_hook(MessageBoxHook hook) { hook_ = std::move(hook); }
 
-    // The owner's part in every message box a player sees, called as it
-    // opens: it may have something said first, and says which controls the
-    // box must leave in view and whether the owner's keyboard goes back to
-    // where it was once the box closes, or stays with the owner itself, for
-    // the owner to place when its handler has run (where the answer may
-    // take away the control that had it).
-    struct BoxSetting {
-        std::vector<QWidget*> keep_in_view;
-        bool focus_back = true;
-    };
+    // The window's part in every message box a player sees, called as it
+    // opens: it may have something said first, and gives the box's setting.
     using BeforeMessageBox = std::function<BoxSetting()>;
     void set_before_message_box(BeforeMessageBox before) { before_box_ = std::move(before); }
 
@@ -112,8 +74,7 @@ private:
 
     void fail(const Error& error) noexcept;
 
-    QWidget* owner_;
-    std::unique_ptr<qt::MessageBoxes> boxes_;
+    FrontEnd* front_end_;
     MessageBoxHook hook_;
     BeforeMessageBox before_box_;
     Random random_;

@@ -1,26 +1,16 @@
 // Where the keyboard goes as the game goes on, and what a screen reader is
 // told that the focus does not show: after a deal, a turn, a miss, a match,
-// a pause and the last pair, and before a message box; and the pace at
-// which the cards' changes of state are told.
+// a pause and the last pair, and before a message box. Decided here for
+// every front end, over the game's controls and the cells of its board;
+// the front end carries it out.
 #pragma once
 
+#include "toolkit/frontend.h"
 #include "toolkit/runtime.h"
-
-#include <QString>
-
-#include <vector>
-
-class QWidget;
 
 namespace game {
 struct Form;
 }
-namespace tk::qt {
-class Announcer;
-class CardFace;
-class CardGrid;
-class StateNews;
-}  // namespace tk::qt
 
 namespace window {
 
@@ -28,9 +18,9 @@ class FocusAndSpeech {
 public:
     enum class Command { Start, PauseContinue, Exit, Pick };
 
-    // Takes charge of the keyboard on the cards of grid, and of what opens
-    // a message box, in window, whose controls the game sees as form.
-    FocusAndSpeech(QWidget* window, game::Form& form, tk::qt::CardGrid& grid);
+    // Takes charge of the keyboard on the cards of the form's board, and
+    // of what opens a message box, in the front end that shows the form.
+    FocusAndSpeech(tk::FrontEnd& front_end, game::Form& form);
 
     // Around each command a player gives.
     void before(Command command);
@@ -39,23 +29,25 @@ public:
 private:
     // What a player sees of the score and the game's course.
     struct Seen {
-        QString hits, misses;
+        tk::Text hits, misses;
         bool pause_enabled;
     };
     Seen seen() const;
-    QWidget* after_leaving(int cell, QWidget* now);
-    tk::Runtime::BoxSetting before_message_box();
-    void say_counter(QWidget* counter, const QString& value);
+    // What a player sees in a cell: its back, its face turned up, or
+    // nullptr once it is off the board.
+    tk::Control* showing(int cell) const;
+    // The cell whose face the control is, or -1.
+    int face_cell(const tk::Control* control) const;
+    tk::Control* after_leaving(int cell, tk::Control* now);
+    tk::BoxSetting before_message_box();
+    void say_counter(const char* name, const tk::Text& value);
 
-    QWidget* window_;
+    tk::FrontEnd& front_end_;
     game::Form& form_;
-    tk::qt::CardGrid& grid_;
-    tk::qt::Announcer* announcer_;
-    tk::qt::StateNews* state_news_;
     Seen before_;
-    tk::qt::CardFace* turned_ = nullptr;  // by the command under way, with the keyboard
-    bool picking_ = false;                // a Pick under way
-    int judged_cell_ = -1;                // whose turned card had the keyboard at a result
+    int turned_cell_ = -1;   // whose face the command under way turned up, with the keyboard
+    bool picking_ = false;   // a Pick under way
+    int judged_cell_ = -1;   // whose turned card had the keyboard at a result
 };
 
 }  // namespace window

@@ -7,6 +7,7 @@
 #include "toolkit/qt/edge.h"
 #include "toolkit/qt/fonts.h"
 #include "toolkit/qt/framebox.h"
+#include "toolkit/qt/handle.h"
 #include "toolkit/qt/imagestore.h"
 #include "toolkit/qt/look.h"
 #include "toolkit/qt/picturebutton.h"
@@ -33,11 +34,6 @@
 namespace window {
 
 namespace {
-
-// What each card picture shows, in the image list's order.
-constexpr const char16_t* card_names[] = {
-#include "window/pictures/card_names.inc"
-};
 
 QString qstring(const char16_t* text)
 {
@@ -165,18 +161,19 @@ void Frmprincipal::build()
         if (spec.type == ControlType::Timer) {
             auto* timer = new QTimer(this);
             timer->setObjectName(name);
-            form_.Timer1 = tk::Timer(timer);
+            form_.Timer1 = tk::Timer(tk::qt::handle(timer));
             continue;
         }
         if (spec.type == ControlType::ImageList) {
             std::vector<QString> pictures, names;
-            for (int k = 1; k <= int{std::size(card_names)}; ++k) {
+            const auto card_names = card_picture_names();
+            for (int k = 1; k <= int(card_names.size()); ++k) {
                 pictures.push_back(QStringLiteral(":/card%1").arg(k, 2, 10, QLatin1Char('0')));
-                names.push_back(qstring(card_names[k - 1]));
+                names.push_back(qstring(card_names[static_cast<std::size_t>(k - 1)]));
             }
             auto* store = new tk::qt::ImageStore(std::move(pictures), std::move(names), this);
             store->setObjectName(name);
-            form_.imglist1 = tk::ImageList(store);
+            form_.imglist1 = tk::ImageList(tk::qt::handle(store));
             continue;
         }
 
@@ -220,29 +217,31 @@ void Frmprincipal::build()
         grid_->add(backs[i], faces[i]);
 
     bind_form();
-    focus_and_speech_ = std::make_unique<FocusAndSpeech>(this, form_, *grid_);
+    front_end_.set_grid(grid_);
+    focus_and_speech_ = std::make_unique<FocusAndSpeech>(front_end_, form_);
     control<QWidget>("btniniciar")->setFocus();
 }
 
 void Frmprincipal::bind_form()
 {
-    form_.me = tk::Window(this);
-    form_.Frame1 = tk::Frame(control<QGroupBox>("Frame1"));
-    form_.Frame2 = tk::Frame(control<QGroupBox>("Frame2"));
-    form_.Frame3 = tk::Frame(control<QGroupBox>("Frame3"));
-    form_.btniniciar = tk::Button(control<QAbstractButton>("btniniciar"));
-    form_.btndetener = tk::Button(control<QAbstractButton>("btndetener"));
-    form_.btnsalir = tk::Button(control<QAbstractButton>("btnsalir"));
-    form_.Label1 = tk::Label(control<QLabel>("Label1"));
-    form_.Label2 = tk::Label(control<QLabel>("Label2"));
-    form_.Label3 = tk::Label(control<QLabel>("Label3"));
-    form_.Label5 = tk::Label(control<QLabel>("Label5"));
-    form_.txtacertados = tk::TextBox(control<QPlainTextEdit>("txtacertados"));
-    form_.txtfallados = tk::TextBox(control<QPlainTextEdit>("txtfallados"));
-    form_.txttiempo = tk::TextBox(control<QPlainTextEdit>("txttiempo"));
+    using tk::qt::handle;
+    form_.me = tk::Window(handle(this));
+    form_.Frame1 = tk::Frame(handle(control<QGroupBox>("Frame1")));
+    form_.Frame2 = tk::Frame(handle(control<QGroupBox>("Frame2")));
+    form_.Frame3 = tk::Frame(handle(control<QGroupBox>("Frame3")));
+    form_.btniniciar = tk::Button(handle(control<QAbstractButton>("btniniciar")));
+    form_.btndetener = tk::Button(handle(control<QAbstractButton>("btndetener")));
+    form_.btnsalir = tk::Button(handle(control<QAbstractButton>("btnsalir")));
+    form_.Label1 = tk::Label(handle(control<QLabel>("Label1")));
+    form_.Label2 = tk::Label(handle(control<QLabel>("Label2")));
+    form_.Label3 = tk::Label(handle(control<QLabel>("Label3")));
+    form_.Label5 = tk::Label(handle(control<QLabel>("Label5")));
+    form_.txtacertados = tk::TextBox(handle(control<QPlainTextEdit>("txtacertados")));
+    form_.txtfallados = tk::TextBox(handle(control<QPlainTextEdit>("txtfallados")));
+    form_.txttiempo = tk::TextBox(handle(control<QPlainTextEdit>("txttiempo")));
     for (int cell = 0; cell < grid_->count(); ++cell) {
-        form_.btnimagen.add(tk::Button(grid_->face(cell)));
-        form_.btnsuperior.add(tk::Button(grid_->back(cell)));
+        form_.btnimagen.add(tk::Button(handle(grid_->face(cell))));
+        form_.btnsuperior.add(tk::Button(handle(grid_->back(cell))));
     }
 }
 
@@ -274,9 +273,10 @@ void Frmprincipal::connect_events()
             focus_and_speech_->after(command);
         });
     };
-    on_click(form_.btniniciar.widget(), Command::Start, [this] { game::btniniciar_Click(form_); });
-    on_click(form_.btndetener.widget(), Command::PauseContinue, [this] { game::btndetener_Click(form_); });
-    on_click(form_.btnsalir.widget(), Command::Exit, [this] { game::btnsalir_Click(form_); });
+    using tk::qt::widget;
+    on_click(widget(form_.btniniciar), Command::Start, [this] { game::btniniciar_Click(form_); });
+    on_click(widget(form_.btndetener), Command::PauseContinue, [this] { game::btndetener_Click(form_); });
+    on_click(widget(form_.btnsalir), Command::Exit, [this] { game::btnsalir_Click(form_); });
 
     for (int cell = 0; cell < grid_->count(); ++cell) {
         tk::qt::CardBack* back = grid_->back(cell);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/form.h"
+#include "toolkit/qt/frontend.h"
 #include "toolkit/runtime.h"
 #include "window/focus_and_speech.h"
 
@@ -43,7 +44,8 @@ private:
     Widget* control(const char* name) const;
 
     tk::qt::CardGrid* grid_ = nullptr;
-    tk::Runtime runtime_{this};
+    tk::qt::FrontEnd front_end_{this};
+    tk::Runtime runtime_{&front_end_};
     game::Form form_{runtime_};
     std::unique_ptr<FocusAndSpeech> focus_and_speech_;
 };

@@ -2,6 +2,8 @@
 #include "window/layout.h"
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 namespace window {
 
@@ -74,6 +76,23 @@ const WindowSpec frmprincipal_window = {
 std::span<const ControlSpec> frmprincipal_controls()
 {
     return all_controls;
+}
+
+const ControlSpec& frmprincipal_control(std::string_view name)
+{
+    for (const ControlSpec& spec : all_controls)
+        if (spec.name == name)
+            return spec;
+    std::fprintf(stderr, "the window description has no %.*s\n", static_cast<int>(name.size()), name.data());
+    std::abort();
+}
+
+std::span<const char16_t* const> card_picture_names()
+{
+    static constexpr const char16_t* names[] = {
+#include "window/pictures/card_names.inc"
+    };
+    return names;
 }
 
 }  // namespace window

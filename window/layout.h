@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace window {
 
@@ -51,5 +52,12 @@ constexpr const char16_t* card_back_name = u"Carta %1";
 // Every control, containers before their children; within one container,
 // topmost first.
 std::span<const ControlSpec> frmprincipal_controls();
+
+// The first control of that name listed; a name not in the description
+// ends the program, as a description that lacks it cannot be used.
+const ControlSpec& frmprincipal_control(std::string_view name);
+
+// What each picture of the image list shows, in its order.
+std::span<const char16_t* const> card_picture_names();
 
 }  // namespace window

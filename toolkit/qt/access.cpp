@@ -1,7 +1,9 @@
 // Accessible names, interfaces and announcements.
 #include "toolkit/qt/access.h"
 
+#include "toolkit/caption.h"
 #include "toolkit/qt/card.h"
+#include "toolkit/qt/handle.h"
 #include "toolkit/qt/messagebox.h"
 
 #include <QAbstractButton>
@@ -21,16 +23,9 @@ namespace tk::qt {
 
 namespace {
 
-// The text a caption shows: its "&" marks the access key, "&&" shows one.
 QString shown_caption(const QString& caption)
 {
-    QString shown;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&') && ++i == caption.size())
-            break;
-        shown += caption[i];
-    }
-    return shown;
+    return to_qt(tk::shown_caption(from_qt(caption)));
 }
 
 // A push button of the toolkit's: named by its caption, a card face by its
@@ -153,7 +148,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<QGroupBox*>(widget())->title().remove(QLatin1Char('&'));
+            return shown_caption(static_cast<QGroupBox*>(widget())->title());
         return QAccessibleWidget::text(t);
     }
 

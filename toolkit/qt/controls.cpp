@@ -4,6 +4,7 @@
 #include "toolkit/qt/access.h"
 #include "toolkit/qt/card.h"
 #include "toolkit/qt/frameextents.h"
+#include "toolkit/qt/handle.h"
 #include "toolkit/qt/imagestore.h"
 #include "toolkit/qt/properties.h"
 #include "toolkit/qt/twips.h"
@@ -23,22 +24,22 @@ namespace tk {
 
 namespace {
 
-QString to_qt(const Text& text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+using qt::from_qt;
+using qt::to_qt;
 
-Text from_qt(const QString& text)
+Control* require(Control* control)
 {
-    return text.toStdU16String();
+    if (!control)
+        raise(ERR_INVALID_CALL);
+    return control;
 }
 
 template <class T>
-T* require(T* widget)
+T* require(const Control* control)
 {
-    if (!widget)
+    if (!control)
         raise(ERR_INVALID_CALL);
-    return widget;
+    return qt::object<T>(control);
 }
 
 // A control's own Enabled flag, whatever its container's.
@@ -50,33 +51,38 @@ bool own_enabled(const QWidget* widget)
 using qt::index_property;
 using qt::tag_property;
 constexpr const char* picture_property = "tk_picture";
-constexpr const char* picture_store_property = "tk_picture_store";
+constexpr const char* picture_list_property = "tk_picture_list";
 
 }  // namespace
 
 // ---------------------------------------------------------------- Button
 
-QAbstractButton* Button::checked() const { return require(w_); }
+Control* Button::checked() const { return require(c_); }
+
+namespace {
+QAbstractButton* button_of(Control* control) { return qt::object<QAbstractButton>(control); }
+}  // namespace
+
 bool Button::visible() const
 {
     // A face's own flag: its widget shows only while its back is hidden.
-    const QAbstractButton* button = checked();
+    const QAbstractButton* button = button_of(checked());
     if (const auto* face = qobject_cast<const qt::CardFace*>(button))
         return face->shown();
     return !button->isHidden();
 }
 
-void Button::set_visible(bool on) { checked()->setVisible(on); }
-bool Button::enabled() const { return own_enabled(checked()); }
-void Button::set_enabled(bool on) { checked()->setEnabled(on); }
-Text Button::caption() const { return from_qt(checked()->text()); }
-void Button::set_caption(const Text& caption) { checked()->setText(to_qt(caption)); }
-Text Button::tag() const { return from_qt(checked()->property(tag_property).toString()); }
-void Button::set_tag(const Text& tag) { checked()->setProperty(tag_property, to_qt(tag)); }
+void Button::set_visible(bool on) { button_of(checked())->setVisible(on); }
+bool Button::enabled() const { return own_enabled(button_of(checked())); }
+void Button::set_enabled(bool on) { button_of(checked())->setEnabled(on); }
+Text Button::caption() const { return from_qt(button_of(checked())->text()); }
+void Button::set_caption(const Text& caption) { button_of(checked())->setText(to_qt(caption)); }
+Text Button::tag() const { return from_qt(button_of(checked())->property(tag_property).toString()); }
+void Button::set_tag(const Text& tag) { button_of(checked())->setProperty(tag_property, to_qt(tag)); }
 
 std::int16_t Button::index() const
 {
-    const QVariant index = checked()->property(index_property);
+    const QVariant index = button_of(checked())->property(index_property);
     if (!index.isValid())
         raise(ERR_INVALID_CALL);  // not an element of a control array
     return static_cast<std::int16_t>(index.toInt());
@@ -84,50 +90,52 @@ std::int16_t Button::index() const
 
 Picture Button::picture() const
 {
-    const auto* store = reinterpret_cast<const qt::ImageStore*>(checked()->property(picture_store_property).value<quintptr>());
-    return store ? Picture(store, static_cast<std::int16_t>(w_->property(picture_property).toInt())) : Picture();
+    const QAbstractButton* button = button_of(checked());
+    const auto* list = reinterpret_cast<const Control*>(button->property(picture_list_property).value<quintptr>());
+    return list ? Picture(list, static_cast<std::int16_t>(button->property(picture_property).toInt())) : Picture();
 }
 
 void Button::set_picture(const Picture& picture)
 {
-    QAbstractButton* button = checked();
-    const QIcon icon = picture.empty() ? QIcon() : picture.store()->icon(picture.number());
+    QAbstractButton* button = button_of(checked());
+    const auto* store = qt::object<const qt::ImageStore>(picture.list());
+    const QIcon icon = store ? store->icon(picture.number()) : QIcon();
     if (auto* face = qobject_cast<qt::CardFace*>(button))
-        face->set_picture(icon, picture.empty() ? QString() : picture.store()->name(picture.number()));
+        face->set_picture(icon, store ? store->name(picture.number()) : QString());
     else
         button->setIcon(icon);
-    button->setProperty(picture_store_property, QVariant::fromValue(reinterpret_cast<quintptr>(picture.store())));
+    button->setProperty(picture_list_property, QVariant::fromValue(reinterpret_cast<quintptr>(picture.list())));
     button->setProperty(picture_property, int{picture.number()});
 }
 
 // ---------------------------------------------------------------- Frame, Label, TextBox
 
-QGroupBox* Frame::checked() const { return require(w_); }
-bool Frame::enabled() const { return own_enabled(checked()); }
-void Frame::set_enabled(bool on) { checked()->setEnabled(on); }
+Control* Frame::checked() const { return require(c_); }
+bool Frame::enabled() const { return own_enabled(qt::object<QGroupBox>(checked())); }
+void Frame::set_enabled(bool on) { qt::object<QGroupBox>(checked())->setEnabled(on); }
 
-QLabel* Label::checked() const { return require(w_); }
-Text Label::caption() const { return from_qt(checked()->text()); }
+Control* Label::checked() const { return require(c_); }
+Text Label::caption() const { return from_qt(qt::object<QLabel>(checked())->text()); }
 void Label::set_caption(const Text& caption)
 {
-    QLabel* label = checked();
+    auto* label = qt::object<QLabel>(checked());
     const bool was_empty = label->text().isEmpty();
     label->setText(to_qt(caption));
     if (was_empty != caption.empty())
         qt::tell_label_emptiness_changed(label);
 }
 
-QPlainTextEdit* TextBox::checked() const { return require(w_); }
-Text TextBox::text() const { return from_qt(checked()->toPlainText()); }
-void TextBox::set_text(const Text& text) { checked()->setPlainText(to_qt(text)); }
+Control* TextBox::checked() const { return require(c_); }
+Text TextBox::text() const { return from_qt(qt::object<QPlainTextEdit>(checked())->toPlainText()); }
+void TextBox::set_text(const Text& text) { qt::object<QPlainTextEdit>(checked())->setPlainText(to_qt(text)); }
 
 // ---------------------------------------------------------------- Timer
 
-QTimer* Timer::checked() const { return require(t_); }
+Control* Timer::checked() const { return require(c_); }
 
 std::int32_t Timer::interval() const
 {
-    const QTimer* timer = checked();
+    const auto* timer = qt::object<QTimer>(checked());
     return timer->isActive() ? timer->interval() : 0;
 }
 
@@ -137,44 +145,48 @@ void Timer::set_interval(std::int32_t milliseconds)
         raise(ERR_INVALID_CALL);
     // A QTimer at 0 ms would fire on every pass of the event loop; here 0
     // means no ticks at all.
+    auto* timer = qt::object<QTimer>(checked());
     if (milliseconds == 0)
-        checked()->stop();
+        timer->stop();
     else
-        checked()->start(milliseconds);
+        timer->start(milliseconds);
 }
 
 // ---------------------------------------------------------------- ImageList
 
 std::int16_t ImageList::count() const
 {
-    return static_cast<std::int16_t>(require(store_)->count());
+    return static_cast<std::int16_t>(require<const qt::ImageStore>(c_)->count());
 }
 
 Picture ImageList::picture(std::int16_t k) const
 {
     if (k < 1 || k > count())
         raise(ERR_SUBSCRIPT);
-    return Picture(store_, k);
+    return Picture(c_, k);
 }
 
 // ---------------------------------------------------------------- Window
 
-QWidget* Window::checked() const { return require(w_); }
+Control* Window::checked() const { return require(c_); }
+
+namespace {
+
+QWidget* window_of(Control* control) { return qt::object<QWidget>(control); }
+
 // Before the first show Qt's pos() counts only the frame that Qt already
 // knows of (none on X11, where the window manager adds it later); the frame
 // the window will have is taken into account here.
-QPoint Window::outer_position() const
+QPoint outer_position(QWidget* window)
 {
-    QWidget* window = checked();
     if (window->isVisible())
         return window->pos();
     const QMargins frame = qt::frame_extents(window);
     return window->geometry().topLeft() - QPoint(frame.left(), frame.top());
 }
 
-void Window::move_outer(QPoint position)
+void move_outer(QWidget* window, QPoint position)
 {
-    QWidget* window = checked();
     if (window->isVisible()) {
         window->move(position);
         return;
@@ -184,40 +196,44 @@ void Window::move_outer(QPoint position)
     window->move(position + QPoint(frame.left(), frame.top()) - known_frame);
 }
 
-double Window::left() const { return qt::to_twips(outer_position().x()); }
-double Window::top() const { return qt::to_twips(outer_position().y()); }
+}  // namespace
+
+double Window::left() const { return qt::to_twips(outer_position(window_of(checked())).x()); }
+double Window::top() const { return qt::to_twips(outer_position(window_of(checked())).y()); }
 
 void Window::set_left(double twips)
 {
     if (!std::isfinite(twips))
         raise(ERR_OVERFLOW);
-    move_outer(QPoint(qt::to_pixels(twips), outer_position().y()));
+    QWidget* window = window_of(checked());
+    move_outer(window, QPoint(qt::to_pixels(twips), outer_position(window).y()));
 }
 
 void Window::set_top(double twips)
 {
     if (!std::isfinite(twips))
         raise(ERR_OVERFLOW);
-    move_outer(QPoint(outer_position().x(), qt::to_pixels(twips)));
+    QWidget* window = window_of(checked());
+    move_outer(window, QPoint(outer_position(window).x(), qt::to_pixels(twips)));
 }
 
 double Window::width() const
 {
-    QWidget* window = checked();
+    QWidget* window = window_of(checked());
     const QMargins frame = qt::frame_extents(window);
     return qt::to_twips(window->width() + frame.left() + frame.right());
 }
 
 double Window::height() const
 {
-    QWidget* window = checked();
+    QWidget* window = window_of(checked());
     const QMargins frame = qt::frame_extents(window);
     return qt::to_twips(window->height() + frame.top() + frame.bottom());
 }
 
 void Window::unload()
 {
-    checked()->close();
+    window_of(checked())->close();
 }
 
 // ---------------------------------------------------------------- Screen and units

@@ -70,7 +70,7 @@ MessageBox::MessageBox(bool yes_no, QWidget* owner) : QMessageBox(owner), yes_no
 }
 
 std::int16_t MessageBox::ask(std::int16_t style, const QString& title, const QString& text,
-                             const Runtime::BoxSetting& setting)
+                             const BoxWidgets& setting)
 {
     const NamedIcon icon = icon_for(style);
     setIcon(icon.icon);
@@ -166,14 +166,13 @@ void MessageBox::place()
         move(best + QPoint(frame.left(), frame.top()));
 }
 
-std::int16_t MessageBoxes::show(const Text& prompt, std::int16_t style, const Text& title,
-                                const Runtime::BoxSetting& setting)
+std::int16_t MessageBoxes::show(const MessageBoxCall& call, const BoxWidgets& setting)
 {
-    const bool yes_no = (style & 0x0F) == MB_YESNO;
+    const bool yes_no = (call.style & 0x0F) == MB_YESNO;
     auto free = std::find_if(boxes_.begin(), boxes_.end(),
                              [&](const QPointer<MessageBox>& box) { return box && box->yes_no() == yes_no && !box->isVisible(); });
     MessageBox* box = free != boxes_.end() ? free->data() : boxes_.emplace_back(new MessageBox(yes_no, owner_)).data();
-    return box->ask(style, QString::fromStdU16String(title), QString::fromStdU16String(prompt), setting);
+    return box->ask(call.style, QString::fromStdU16String(call.title), QString::fromStdU16String(call.prompt), setting);
 }
 
 }  // namespace tk::qt

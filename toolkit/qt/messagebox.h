@@ -4,8 +4,7 @@
 // owner and moved aside only as far as the controls it keeps in view ask.
 #pragma once
 
-#include "toolkit/convert.h"
-#include "toolkit/runtime.h"
+#include "toolkit/frontend.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -18,6 +17,13 @@ class QLayout;
 class QSpacerItem;
 
 namespace tk::qt {
+
+// The widgets a box must leave in view, and whether the owner's keyboard
+// goes back to where it was once the box closes.
+struct BoxWidgets {
+    std::vector<QWidget*> keep_in_view;
+    bool focus_back = true;
+};
 
 // A message box of one kind, a single OK or Yes and No, shown again for
 // every message of its kind.
@@ -34,7 +40,7 @@ public:
     // Shows a message (an MB_ICON... style, the title, the text), placed
     // and closed as the owner's setting asks, and waits for the answer:
     // IDOK, IDYES or IDNO.
-    std::int16_t ask(std::int16_t style, const QString& title, const QString& text, const Runtime::BoxSetting& setting);
+    std::int16_t ask(std::int16_t style, const QString& title, const QString& text, const BoxWidgets& setting);
 
 protected:
     bool event(QEvent* event) override;
@@ -50,7 +56,7 @@ private:
     QLabel* icon_label_ = nullptr;
     QSpacerItem* title_room_ = nullptr;  // in room_layout_
     QPointer<QLayout> room_layout_;
-    Runtime::BoxSetting setting_;
+    BoxWidgets setting_;
     std::int16_t answer_ = 0;
 };
 
@@ -64,7 +70,7 @@ public:
     explicit MessageBoxes(QWidget* owner) : owner_(owner) {}
 
     // As MessageBox::ask, in a box of the style's kind.
-    std::int16_t show(const Text& prompt, std::int16_t style, const Text& title, const Runtime::BoxSetting& setting);
+    std::int16_t show(const MessageBoxCall& call, const BoxWidgets& setting);
 
 private:
     QWidget* owner_;
