@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 # What building and playing need; packaging and the tests need more.
 play_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n qt6-wayland libxcb1-dev fonts-liberation)
 package_packages=(dpkg-dev file)
-test_packages=(clang qt6-base-private-dev appstream appstream-compose librsvg2-common desktop-file-utils xvfb openbox weston lintian
+test_packages=(clang doctest-dev qt6-base-private-dev appstream appstream-compose librsvg2-common desktop-file-utils xvfb openbox weston lintian
                faketime locales dbus-daemon dbus-bin at-spi2-core python3-pyatspi accerciser)
 # Windows, cross-built, and its tests under Wine.
 windows_packages=(g++-mingw-w64-x86-64-posix nsis dpkg-dev)

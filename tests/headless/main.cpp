@@ -1,0 +1,3 @@
+// The tests' entry point.
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest/doctest.h>
