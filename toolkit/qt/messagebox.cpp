@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <limits>
@@ -103,10 +104,7 @@ bool MessageBox::event(QEvent* event)
 
 void MessageBox::showEvent(QShowEvent* event)
 {
-    // Centred on the owner at every show, as a new box is: Qt centres only
-    // a box that has not been moved, and place() moves it.
-    setAttribute(Qt::WA_Moved, false);
-    QMessageBox::showEvent(event);  // sizes the box and centres it
+    QMessageBox::showEvent(event);  // sizes the box
     place();
     // The focus is drawn from the start, as in the main window.
     setAttribute(Qt::WA_KeyboardFocusChange);
@@ -128,42 +126,57 @@ void MessageBox::make_room_for(const QString& title)
     grid->invalidate();
 }
 
-// The nearest place to the centre, on the screen, where the box with its
-// frame covers none of the controls to keep in view.
+// Centred on the owner, outer frame over outer frame, at every show; else
+// the nearest place to that, on the screen, where the box with its frame
+// covers none of the controls to keep in view. Qt's own centring takes a
+// box's position for its frame's once the box has been mapped and for its
+// client area before: it would open a box the first time a title bar higher
+// than later on. The box's client area is placed here, from its frame.
 void MessageBox::place()
 {
     QWidget* owner = parentWidget();
     if (!owner)
         return;
+    owner = owner->window();
+    // The frame the window manager gave the box when it was last mapped;
+    // before that, the owner's is the best guess.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull() && owner->windowHandle())
+        frame = owner->windowHandle()->frameMargins();
+    QRect outer(QPoint(), size().grownBy(frame));
+    outer.moveCenter(owner->frameGeometry().center());
+
     QList<QRect> kept;
     for (const QWidget* control : setting_.keep_in_view)
         if (control->isVisible())
             kept << QRect(control->mapToGlobal(QPoint()), control->size()).adjusted(-2, -2, 2, 2);
-    // Not mapped yet, the box has no frame to measure: the window manager
-    // gives it one like its owner's.
-    const QRect owner_inner = owner->geometry(), owner_outer = owner->frameGeometry();
-    const QMargins frame(owner_inner.left() - owner_outer.left(), owner_inner.top() - owner_outer.top(),
-                         owner_outer.right() - owner_inner.right(), owner_outer.bottom() - owner_inner.bottom());
-    const QRect outer = geometry().marginsAdded(frame);
     auto clear = [&](const QRect& r) {
         return std::none_of(kept.begin(), kept.end(), [&](const QRect& t) { return t.intersects(r); });
     };
-    if (clear(outer))
-        return;
-    const QRect screen = owner->screen()->availableGeometry();
-    QPoint best;
-    qint64 best_distance = std::numeric_limits<qint64>::max();
-    for (int y = screen.top(); y + outer.height() <= screen.bottom() + 1; y += 4) {
-        for (int x = screen.left(); x + outer.width() <= screen.right() + 1; x += 4) {
-            const QRect r(QPoint(x, y), outer.size());
-            const QPoint d = r.center() - outer.center();
-            const qint64 distance = qint64{d.x()} * d.x() + qint64{d.y()} * d.y();
-            if (distance < best_distance && clear(r))
-                best = r.topLeft(), best_distance = distance;
+    if (!clear(outer)) {
+        // The nearest clear place has its edges on the centred box's, on
+        // the edges of a control kept in view or on the screen's.
+        const QRect screen = owner->screen()->availableGeometry();
+        QList<int> xs{outer.left(), screen.left(), screen.right() + 1 - outer.width()};
+        QList<int> ys{outer.top(), screen.top(), screen.bottom() + 1 - outer.height()};
+        for (const QRect& t : kept) {
+            xs << t.left() - outer.width() << t.right() + 1;
+            ys << t.top() - outer.height() << t.bottom() + 1;
         }
+        QPoint best = outer.topLeft();
+        qint64 best_distance = std::numeric_limits<qint64>::max();
+        for (int x : xs) {
+            for (int y : ys) {
+                const QRect r(QPoint(x, y), outer.size());
+                const QPoint d = r.topLeft() - outer.topLeft();
+                const qint64 distance = qint64{d.x()} * d.x() + qint64{d.y()} * d.y();
+                if (distance < best_distance && screen.contains(r) && clear(r))
+                    best = r.topLeft(), best_distance = distance;
+            }
+        }
+        outer.moveTopLeft(best);
     }
-    if (best_distance != std::numeric_limits<qint64>::max())
-        move(best + QPoint(frame.left(), frame.top()));
+    setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
 }
 
 std::int16_t MessageBoxes::show(const MessageBoxCall& call, const BoxWidgets& setting)
