@@ -34,6 +34,17 @@ struct Answers {
     }
 };
 
+// Reports a window active as a platform does when the desktop activates it.
+inline void report_active(QWindow* window)
+{
+    using Events = QWindowSystemInterface;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    Events::handleFocusWindowChanged<Events::SynchronousDelivery>(window, Qt::ActiveWindowFocusReason);
+#else
+    Events::handleWindowActivated<Events::SynchronousDelivery>(window, Qt::ActiveWindowFocusReason);
+#endif
+}
+
 // Makes a shown window the active one and waits for it. On Wayland only the
 // compositor activates windows, and headless weston has no seat to give one
 // the keyboard: there the window is made active as a desktop's compositor
@@ -44,12 +55,7 @@ inline bool make_active(QWidget& window)
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         if (!QTest::qWaitForWindowExposed(&window))
             return false;
-        using Events = QWindowSystemInterface;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
-        Events::handleFocusWindowChanged<Events::SynchronousDelivery>(window.windowHandle(), Qt::ActiveWindowFocusReason);
-#else
-        Events::handleWindowActivated<Events::SynchronousDelivery>(window.windowHandle(), Qt::ActiveWindowFocusReason);
-#endif
+        report_active(window.windowHandle());
         return QApplication::activeWindow() == &window;
     }
     // Qt counts a window active while its focus is on a transient of its

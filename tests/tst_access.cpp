@@ -344,6 +344,7 @@ private slots:
         tk::qt::widget(f.btnsuperior(static_cast<std::int16_t>(k)))->setFocus();
 
         QRect box_frame;
+        Qt::WindowFlags box_flags;
         std::vector<QRect> first_turned;
         QString role_and_title, description, told, icon_name;
         QStringList children;
@@ -368,6 +369,7 @@ private slots:
 #endif
             }
             box_frame = outer_frame(box);
+            box_flags = box->windowFlags();
             first_turned = turned_faces(f);
             QFont bold = box->font();
             bold.setBold(true);
@@ -412,19 +414,21 @@ private slots:
         // Where a window stands is the compositor's choice on Wayland.
         const bool placed = QGuiApplication::platformName() != QLatin1String("wayland");
 
-        // Boxes after it, each answered at once: its outer frame and the
-        // cards turned up while it shows.
+        // Boxes after it, each answered at once: its outer frame, its flags
+        // and the cards turned up while it shows.
         struct Shown {
             const char* kind;
             QRect frame;
+            Qt::WindowFlags flags;
             std::vector<QRect> turned;
         };
         auto box_for = [&](const char* kind, auto&& act, Qt::Key answer) {
-            Shown shown{kind, {}, {}};
+            Shown shown{kind, {}, {}, {}};
             QTimer::singleShot(0, [&] {
                 QWidget* box = QApplication::activeModalWidget();
                 QVERIFY(box);
                 shown.frame = outer_frame(box);
+                shown.flags = box->windowFlags();
                 shown.turned = turned_faces(f);
                 QTest::keyClick(box, answer);
             });
@@ -440,8 +444,9 @@ private slots:
         auto question = [&] { return box_for("question", [&] { game::btnsalir_Click(f); }, Qt::Key_Escape); };
         // However many boxes came before, a box opens centred over the
         // window, frame over frame; one that must move aside covers no
-        // turned card and stands where the first one did.
-        std::vector<Shown> boxes{{"centre", box_frame, first_turned}};
+        // turned card and stands where the first one did; no box offers to
+        // minimise or maximise.
+        std::vector<Shown> boxes{{"centre", box_frame, box_flags, first_turned}};
         boxes.push_back(result("corners", 0, 59));
         boxes.push_back(result("centre", i, k));
         boxes.push_back(question());
@@ -456,6 +461,9 @@ private slots:
             const QRect& r = shown.frame;
             const QString at = QStringLiteral("box %1 (%2) at %3, %4 %5x%6")
                                    .arg(n + 1).arg(QLatin1String(shown.kind)).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+            if ((shown.flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) ||
+                !(shown.flags & Qt::WindowCloseButtonHint))
+                faults << at + QStringLiteral(": flags 0x%1").arg(int(shown.flags), 0, 16);
             if (shown.turned.size() != (QLatin1String(shown.kind) == QLatin1String("question") ? 0u : 2u))
                 faults << at + QStringLiteral(": %1 cards turned").arg(shown.turned.size());
             if (!placed)
@@ -489,6 +497,25 @@ private slots:
                 faults << QStringLiteral("box 1 moved by %1, %2 where %3 would do").arg(shift.x()).arg(shift.y()).arg(nearest);
         }
 
+        // A box the desktop hides anyway comes back, in front, when the
+        // player activates the window it blocks (on Wayland, only the
+        // compositor knows a window minimised).
+        bool back = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            QVERIFY(QTest::qWaitForWindowExposed(box));
+            box->showMinimized();
+            static_cast<void>(QTest::qWaitFor([&] { return !box->windowHandle()->isExposed(); }, 1000));
+            report_active(w.windowHandle());
+            back = QTest::qWaitFor([&] { return !box->isMinimized() && QApplication::activeWindow() == box; });
+            box->showNormal();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        game::btnsuperior_Click(f, static_cast<std::int16_t>(i));
+        game::btnsuperior_Click(f, static_cast<std::int16_t>(k));
+        if (!back && placed)
+            faults << QStringLiteral("a minimised box stays hidden when the window is activated");
         QVERIFY2(faults.isEmpty(), qPrintable(QLatin1Char('\n') + faults.join(QLatin1Char('\n'))));
     }
 

@@ -49,6 +49,18 @@ int title_width(const QString& title)
 MessageBox::MessageBox(bool yes_no, QWidget* owner) : QMessageBox(owner), yes_no_(yes_no)
 {
     setWindowModality(Qt::ApplicationModal);
+    // Title and close only: a box is answered, not set aside.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // A box the desktop minimised anyway leaves its owner blocked with
+    // nothing to answer: the player who goes to the owner gets the box.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+        if (focus && isVisible() && parentWidget() && focus == parentWidget()->window()->windowHandle()) {
+            showNormal();
+            raise();
+            activateWindow();
+        }
+    });
     auto add = [this](const char16_t* text, QMessageBox::ButtonRole role, std::int16_t answer) {
         auto* button = new MarkedButton(QString::fromUtf16(text));
         addButton(button, role);
