@@ -497,16 +497,17 @@ private slots:
                 faults << QStringLiteral("box 1 moved by %1, %2 where %3 would do").arg(shift.x()).arg(shift.y()).arg(nearest);
         }
 
-        // A box the desktop hides anyway comes back, in front, when the
-        // player activates the window it blocks (on Wayland, only the
-        // compositor knows a window minimised).
-        bool back = false;
+        // A box the desktop hides anyway takes the window it blocks along,
+        // and comes back, in front, when the player activates that window
+        // (on Wayland, only the compositor knows a window minimised).
+        bool back = false, along = false;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
             QVERIFY(box);
             QVERIFY(QTest::qWaitForWindowExposed(box));
             box->showMinimized();
             static_cast<void>(QTest::qWaitFor([&] { return !box->windowHandle()->isExposed(); }, 1000));
+            along = QTest::qWaitFor([&] { return w.isMinimized(); }, 1000);
             report_active(w.windowHandle());
             back = QTest::qWaitFor([&] { return !box->isMinimized() && QApplication::activeWindow() == box; });
             box->showNormal();
@@ -514,8 +515,12 @@ private slots:
         });
         game::btnsuperior_Click(f, static_cast<std::int16_t>(i));
         game::btnsuperior_Click(f, static_cast<std::int16_t>(k));
+        if (!along && placed)
+            faults << QStringLiteral("a minimised box leaves its window blocked on show");
         if (!back && placed)
             faults << QStringLiteral("a minimised box stays hidden when the window is activated");
+        if (w.isMinimized())
+            faults << QStringLiteral("the window stays minimised once its box is back");
         QVERIFY2(faults.isEmpty(), qPrintable(QLatin1Char('\n') + faults.join(QLatin1Char('\n'))));
     }
 

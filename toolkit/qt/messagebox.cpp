@@ -52,10 +52,11 @@ MessageBox::MessageBox(bool yes_no, QWidget* owner) : QMessageBox(owner), yes_no
     // Title and close only: a box is answered, not set aside.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    // A box the desktop minimised anyway leaves its owner blocked with
-    // nothing to answer: the player who goes to the owner gets the box.
+    // A box the desktop minimised anyway takes its owner along (see
+    // changeEvent): the player who goes back to the owner gets the box.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
         if (focus && isVisible() && parentWidget() && focus == parentWidget()->window()->windowHandle()) {
+            parentWidget()->window()->showNormal();
             showNormal();
             raise();
             activateWindow();
@@ -112,6 +113,16 @@ bool MessageBox::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate && !setting_.focus_back && parentWidget())
         parentWidget()->setFocus(Qt::OtherFocusReason);
     return QMessageBox::event(event);
+}
+
+void MessageBox::changeEvent(QEvent* event)
+{
+    // Minimised alone, a box would leave its owner on show, blocked, with
+    // nothing to answer.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && parentWidget() &&
+        !parentWidget()->window()->isMinimized())
+        parentWidget()->window()->showMinimized();
+    QMessageBox::changeEvent(event);
 }
 
 void MessageBox::showEvent(QShowEvent* event)

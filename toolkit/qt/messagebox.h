@@ -43,6 +43,7 @@ public:
     std::int16_t ask(std::int16_t style, const QString& title, const QString& text, const BoxWidgets& setting);
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
