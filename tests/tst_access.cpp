@@ -1,7 +1,7 @@
 // What a screen reader and a keyboard-only player get: no more and no less
 // than a player who sees the window.
 #include "fixture.h"
-#include "toolkit/qt/access.h"
+#include "toolkit/qt/announcer.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,25 +1,47 @@
-// Accessible names, interfaces and announcements.
+// The accessible interfaces of the toolkit's own widgets, and the factory
+// that installs them with a message box's.
 #include "toolkit/qt/access.h"
 
 #include "toolkit/caption.h"
+#include "toolkit/qt/announcer.h"
+#include "toolkit/qt/boxaccess.h"
 #include "toolkit/qt/card.h"
 #include "toolkit/qt/handle.h"
-#include "toolkit/qt/messagebox.h"
+#include "toolkit/qt/listingaccess.h"
 
-#include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QCoreApplication>
 #include <QAccessibleWidget>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QScrollBar>
 
-// Qt 6.8 tells that an object describes another.
-#define HAS_DESCRIPTION_RELATIONS (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
-
 namespace tk::qt {
+
+QList<QWidget*> child_widgets(const QWidget* container)
+{
+    QList<QWidget*> list;
+    for (QObject* object : container->children())
+        if (auto* child = qobject_cast<QWidget*>(object); child && !child->isWindow())
+            list.append(child);
+    return list;
+}
+
+int ListingAccessible::childCount() const
+{
+    return static_cast<int>(listed().size());
+}
+
+QAccessibleInterface* ListingAccessible::child(int index) const
+{
+    const QList<QWidget*> list = listed();
+    return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index]) : nullptr;
+}
+
+int ListingAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    return child ? static_cast<int>(listed().indexOf(child->object())) : -1;
+}
 
 namespace {
 
@@ -63,7 +85,7 @@ public:
 
     QAccessibleInterface* parent() const override
     {
-        if (QWidget* box = box_of_row())
+        if (QWidget* box = box_of_button(button()))
             return QAccessible::queryAccessibleInterface(box);
         return QAccessibleWidget::parent();
     }
@@ -96,47 +118,6 @@ private:
     {
         return QKeySequence::mnemonic(button()->text()).toString(format);
     }
-
-    // The message box whose row of buttons holds this one, if any.
-    QWidget* box_of_row() const
-    {
-        QWidget* row = button()->parentWidget();
-        QWidget* box = qobject_cast<QDialogButtonBox*>(row) ? row->parentWidget() : nullptr;
-        return qobject_cast<QMessageBox*>(box) ? box : nullptr;
-    }
-};
-
-// The widgets in a container that are not windows of their own, in the
-// order of their creation, as Qt lists them.
-QList<QWidget*> child_widgets(const QWidget* container)
-{
-    QList<QWidget*> list;
-    for (QObject* object : container->children())
-        if (auto* child = qobject_cast<QWidget*>(object); child && !child->isWindow())
-            list.append(child);
-    return list;
-}
-
-// A widget whose children are the controls it lists, in its order.
-class ListingAccessible : public QAccessibleWidget {
-public:
-    using QAccessibleWidget::QAccessibleWidget;
-
-    int childCount() const override { return static_cast<int>(listed().size()); }
-
-    QAccessibleInterface* child(int index) const override
-    {
-        const QList<QWidget*> list = listed();
-        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index]) : nullptr;
-    }
-
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return child ? static_cast<int>(listed().indexOf(child->object())) : -1;
-    }
-
-protected:
-    virtual QList<QWidget*> listed() const = 0;
 };
 
 // A frame, named by its caption, whose children are the controls in it: a
@@ -159,94 +140,6 @@ private:
             return grid->on_show();
         return child_widgets(widget());
     }
-};
-
-// A message box, as native alerts are: named by its title; its icon, its
-// text and its buttons its children, as a native box has them, the buttons
-// without the row that lays them out. On Windows, as there, the text is a
-// child alone; elsewhere it also describes the box, which is what Orca 48
-// reads of an alert, and the label says that it describes the box. Qt 6.4
-// has no such relation, and Orca 43, which reads an alert's labels that
-// are related to nothing as well as its description, would say the text
-// twice: there the label is left out.
-class MessageBoxAccessible : public ListingAccessible {
-public:
-    explicit MessageBoxAccessible(QMessageBox* box) : ListingAccessible(box, QAccessible::AlertMessage) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-#ifndef Q_OS_WIN
-        if (t == QAccessible::Description)
-            return static_cast<QMessageBox*>(widget())->text();
-#endif
-        return QAccessibleWidget::text(t);
-    }
-
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
-    {
-        auto relations = QAccessibleWidget::relations(match);
-#if HAS_DESCRIPTION_RELATIONS
-        if (const auto* box = qobject_cast<const MessageBox*>(widget()); box && (match & QAccessible::DescriptionFor))
-            if (QAccessibleInterface* label = QAccessible::queryAccessibleInterface(box->text_label()))
-                relations.append({label, QAccessible::DescriptionFor});  // the label describes the box
-#endif
-        return relations;
-    }
-
-private:
-    // Asked once the box is built, as a MessageBox.
-    QList<QWidget*> listed() const override
-    {
-        QList<QWidget*> list;
-        for (QWidget* child : child_widgets(widget())) {
-            if (auto* row = qobject_cast<QDialogButtonBox*>(child)) {
-                for (QAbstractButton* button : row->buttons())
-                    list.append(button);
-                continue;
-            }
-#if !HAS_DESCRIPTION_RELATIONS
-            if (const auto* box = qobject_cast<const MessageBox*>(widget()); box && child == box->text_label())
-                continue;
-#endif
-            list.append(child);
-        }
-        return list;
-    }
-};
-
-// A label in a message box: its icon, named for what it shows, or its text,
-// which describes the box. Which it is is asked when it matters: Qt may ask
-// for the interface while the box is being built.
-class BoxLabelAccessible : public QAccessibleWidget {
-public:
-    explicit BoxLabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-
-    QAccessible::Role role() const override
-    {
-        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
-            return label()->text();
-        return QAccessibleWidget::text(t);
-    }
-
-#if HAS_DESCRIPTION_RELATIONS
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
-    {
-        auto relations = QAccessibleWidget::relations(match);
-        const auto* box = qobject_cast<const MessageBox*>(label()->parentWidget());
-        if ((match & QAccessible::Described) && box && box->text_label() == label())
-            if (QAccessibleInterface* described = QAccessible::queryAccessibleInterface(label()->parentWidget()))
-                relations.append({described, QAccessible::Described});  // the box is described by the label
-        return relations;
-    }
-#endif
-
-private:
-    QLabel* label() const { return static_cast<QLabel*>(widget()); }
 };
 
 // A label in a frame, named by the text it shows and by nothing else: Qt
@@ -327,14 +220,10 @@ QAccessibleInterface* toolkit_interfaces(const QString&, QObject* object)
         return new ButtonAccessible(button);
     if (auto* frame = qobject_cast<QGroupBox*>(object))
         return new FrameAccessible(frame);
-    if (auto* box = qobject_cast<QMessageBox*>(object))
-        return new MessageBoxAccessible(box);
-    if (auto* label = qobject_cast<QLabel*>(object)) {
-        if (qobject_cast<QGroupBox*>(label->parentWidget()))
-            return new FrameLabelAccessible(label);
-        if (qobject_cast<QMessageBox*>(label->parentWidget()))
-            return new BoxLabelAccessible(label);
-    }
+    if (QAccessibleInterface* box_part = box_interface(object))
+        return box_part;
+    if (auto* label = qobject_cast<QLabel*>(object); label && qobject_cast<QGroupBox*>(label->parentWidget()))
+        return new FrameLabelAccessible(label);
     if (auto* area = qobject_cast<QAbstractScrollArea*>(object ? object->parent() : nullptr);
         area && area->viewport() == object)
         return new ViewportAccessible(area->viewport());
@@ -359,89 +248,6 @@ void tell_label_emptiness_changed(QWidget* label)
     changed.invisible = true;
     QAccessibleStateChangeEvent change(label, changed);
     QAccessible::updateAccessibility(&change);
-}
-
-Announcer::Announcer(QWidget* parent) : QWidget(parent)
-{
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    resize(0, 0);
-    hide();
-    // Long enough for a screen reader to have read the text.
-    quiet_.setSingleShot(true);
-    quiet_.setInterval(2000);
-    connect(&quiet_, &QTimer::timeout, this, [this] {
-        hide();
-        setAccessibleName(QString());
-    });
-}
-
-void Announcer::say(const QString& text)
-{
-    said_ = text;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(window(), text);
-    QAccessible::updateAccessibility(&announcement);
-#else
-    // A notification is read out as it appears.
-    hide();
-    setAccessibleName(text);
-    show();
-    quiet_.start();
-#endif
-}
-
-StateNews::StateNews(QObject* parent, std::function<bool(const QWidget*)> worth_telling)
-    : QObject(parent), worth_telling_(std::move(worth_telling))
-{
-    pace_.setInterval(50);
-    connect(&pace_, &QTimer::timeout, this, &StateNews::tell_next);
-}
-
-void StateNews::watch(QWidget* control)
-{
-    index_.insert(control, watched_.size());
-    watched_.push_back({control, false});
-    control->installEventFilter(this);
-}
-
-bool StateNews::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::EnabledChange || telling_)
-        return false;
-    Watched& held = watched_[index_.value(watched)];
-    const auto* button = qobject_cast<const QAbstractButton*>(watched);
-    if (button && button->isDown()) {
-        held.held = false;
-        return false;
-    }
-    held.control->update();
-    held.held = true;
-    if (!pace_.isActive())
-        pace_.start();
-    return true;
-}
-
-// The next few controls in order, as Qt tells them.
-void StateNews::tell_next()
-{
-    constexpr int per_turn = 5;
-    int told = 0;
-    for (Watched& held : watched_) {
-        if (!held.held)
-            continue;
-        if (told == per_turn)
-            return;  // the timer runs on
-        held.held = false;
-        if (!held.control || !worth_telling_(held.control))
-            continue;
-        QEvent change(QEvent::EnabledChange);
-        telling_ = true;
-        QCoreApplication::sendEvent(held.control, &change);
-        telling_ = false;
-        ++told;
-    }
-    pace_.stop();
 }
 
 }  // namespace tk::qt

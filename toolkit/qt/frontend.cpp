@@ -1,9 +1,10 @@
 // The Qt front end of a window.
 #include "toolkit/qt/frontend.h"
 
-#include "toolkit/qt/access.h"
+#include "toolkit/qt/announcer.h"
 #include "toolkit/qt/card.h"
 #include "toolkit/qt/handle.h"
+#include "toolkit/qt/statenews.h"
 
 #include <QCoreApplication>
 #include <QThread>
