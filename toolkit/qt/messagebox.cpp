@@ -76,11 +76,11 @@ MessageBox::MessageBox(bool yes_no, QWidget* owner) : QMessageBox(owner), yes_no
     } else {
         first_ = add(u"Aceptar", QMessageBox::AcceptRole, IDOK);
     }
-    // The box shows its icon and its text in two labels of its own; the
-    // text's is the one that holds it.
-    setText(QStringLiteral("-"));
+    // The box shows its text and its icon in two labels of its own, and
+    // lays out the icon's only once it has an icon to show: not yet.
+    const QLayout* grid = layout();
     for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        (label->text() == text() ? text_label_ : icon_label_) = label;
+        (grid && grid->indexOf(label) >= 0 ? text_label_ : icon_label_) = label;
 }
 
 std::int16_t MessageBox::ask(std::int16_t style, const QString& title, const QString& text,
