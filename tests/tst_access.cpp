@@ -524,6 +524,44 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(QLatin1Char('\n') + faults.join(QLatin1Char('\n'))));
     }
 
+    // A result box takes the keyboard from the card just turned, which its
+    // answer covers or takes off the board: the window keeps the keyboard
+    // while the box is open, and gets it back where the answer left the
+    // cell, on its back after a miss, on the next card after a pair. The
+    // window's focus widget is asked: offscreen, a closed box gives the
+    // window no activation back.
+    void a_result_keeps_the_keyboard_with_the_window()
+    {
+        Player t;
+        t.w.runtime().set_message_box_hook(nullptr);  // real boxes
+        t.command(Qt::Key_I, true);
+        auto judge = [&](int first, int second) {
+            QWidget* kept = nullptr;  // the window's focus while the box is open
+            t.back(first)->setFocus();
+            t.key(Qt::Key_Space);
+            t.back(second)->setFocus();
+            QTimer::singleShot(0, [&] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (!box)
+                    return;
+                if (make_active(*box))
+                    kept = t.w.focusWidget();
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            t.key(Qt::Key_Space);
+            return kept;
+        };
+        const int stranger = t.partner(0) == 1 ? 2 : 1;
+        QCOMPARE(judge(0, stranger), &t.w);
+        QCOMPARE(t.w.focusWidget(), t.back(stranger));
+        QVERIFY(make_active(t.w));
+        QCOMPARE(judge(stranger, t.partner(stranger)), &t.w);
+        int next = t.partner(stranger) + 1;
+        while (!t.back(next % game::cells)->isVisible())
+            ++next;
+        QCOMPARE(t.w.focusWidget(), t.back(next % game::cells));
+    }
+
     void arrows_move_along_rows_and_columns_of_the_board()
     {
         Player t;
