@@ -78,7 +78,7 @@ in_chroot() {
 # uninstalled under Wine.
 test_windows() {
     install_missing "${play_packages[@]}" "${windows_packages[@]}" "${windows_test_packages[@]}"
-    build_windows build-windows-tests all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_SOAK_SEQUENCES=100
+    build_windows build-windows-tests all -DCMAKE_BUILD_TYPE=RelWithDebInfo
     ctest --test-dir build-windows-tests --output-on-failure -j2
     build_windows build-windows installer -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     local setup
@@ -96,8 +96,8 @@ test_linux() {
     build build all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_DISPLAY_TESTS=ON -DDUPLIMO_PACKAGE_TEST=ON
     ctest --test-dir build --output-on-failure -j2
     # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer
-    # and LeakSanitizer, with a shorter soak.
-    build build-sanitize all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_SANITIZE=ON -DDUPLIMO_SOAK_SEQUENCES=200
+    # and LeakSanitizer, the soaks included.
+    build build-sanitize all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDUPLIMO_SANITIZE=ON
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \

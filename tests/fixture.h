@@ -1,6 +1,7 @@
 // Shared test helpers: a main window with message boxes answered by the test.
 #pragma once
 
+#include "form_state.h"
 #include "game/board.h"
 #include "game/handlers.h"
 #include "toolkit/qt/handle.h"
@@ -90,44 +91,8 @@ struct TestWindow {
     QAbstractButton* back(int i) const { return tk::qt::widget(f.btnsuperior(static_cast<std::int16_t>(i))); }
     QAbstractButton* face(int i) const { return tk::qt::widget(f.btnimagen(static_cast<std::int16_t>(i))); }
     int key(int i) const { return tk::cint(f.btnsuperior(static_cast<std::int16_t>(i)).tag()); }
-    // Every property the game changes, as text, to compare whole states.
-    QString snapshot() const
-    {
-        QString out;
-        auto flag = [&](bool on) { out += on ? QLatin1Char('1') : QLatin1Char('0'); };
-        flag(f.Frame1.enabled());
-        flag(f.btniniciar.enabled());
-        flag(f.btndetener.enabled());
-        out += q(f.btndetener.caption()) + QLatin1Char('|') + QString::number(f.Timer1.interval()) + QLatin1Char('|');
-        out += q(f.txtacertados.text()) + QLatin1Char('|') + q(f.txtfallados.text()) + QLatin1Char('|') +
-               q(f.txttiempo.text()) + QLatin1Char('|') + q(f.Label5.caption()) + QLatin1Char('|');
-        out += QStringLiteral("%1,%2,%3|").arg(f.pending.contador).arg(f.pending.valor_primero).arg(f.pending.indice_primero);
-        for (std::int16_t i = 0; i < game::cells; ++i) {
-            flag(f.btnimagen(i).visible());
-            flag(f.btnsuperior(i).visible());
-            out += QString::number(f.btnimagen(i).picture().number()) + QLatin1Char(':') + q(f.btnsuperior(i).tag()) + QLatin1Char(' ');
-        }
-        return out;
-    }
-
-    // The game state named by its four controls, or "?" for none of them.
-    QString state() const
-    {
-        const bool start = f.btniniciar.enabled(), pause = f.btndetener.enabled(), board = f.Frame1.enabled();
-        const bool pausing = f.btndetener.caption() == u"De&tener";
-        const int clock = f.Timer1.interval();
-        if (start && !pause && pausing && !board && clock == 0)
-            return QStringLiteral("idle");
-        if (!start && pause && pausing && board && clock == 1000)
-            return QStringLiteral("running");
-        if (start && pause && !pausing && !board && clock == 0)
-            return QStringLiteral("paused");
-        if (start && pause && pausing && board && clock == 1000)
-            return QStringLiteral("resumed");
-        if (start && !pause && pausing && board && clock == 0)
-            return QStringLiteral("finished");
-        return QStringLiteral("?");
-    }
+    QString snapshot() const { return QString::fromStdString(test::snapshot(f)); }
+    QString state() const { return QString::fromStdString(test::state(f)); }
 
     // The other cell of cell i's pair, by the backs' keys.
     int partner(int i) const
