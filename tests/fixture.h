@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <deque>
@@ -93,6 +94,18 @@ struct TestWindow {
     int key(int i) const { return tk::cint(f.btnsuperior(static_cast<std::int16_t>(i)).tag()); }
     QString snapshot() const { return QString::fromStdString(test::snapshot(f)); }
     QString state() const { return QString::fromStdString(test::state(f)); }
+
+    // From here on only the test ticks the clock, by calling its handler:
+    // the real timer's own events are eaten, however long the test takes.
+    void hold_the_clock()
+    {
+        struct Held : QObject {
+            using QObject::QObject;
+            bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Timer; }
+        };
+        auto* clock = w.findChild<QTimer*>(QStringLiteral("Timer1"));
+        clock->installEventFilter(new Held(clock));
+    }
 
     // The other cell of cell i's pair, by the backs' keys.
     int partner(int i) const

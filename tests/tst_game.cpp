@@ -28,7 +28,11 @@ QAbstractButton* button(TestWindow& t, const char* name)
 
 // Shown, active and started: a game in the running state.
 struct Game : TestWindow {
-    Game() { QVERIFY(show_active(w)); }
+    Game()
+    {
+        hold_the_clock();
+        QVERIFY(show_active(w));
+    }
     void start() { click(button(*this, "btniniciar")); }
     void pause_or_continue() { click(button(*this, "btndetener")); }
     // s: Start, d: Pause/Continue, p: pick a card, f: finish the game;

@@ -14,6 +14,7 @@ public:
     explicit OnQt(std::uint64_t seed) : t(seed)
     {
         t.w.runtime().set_message_box_hook([this](const tk::MessageBoxCall& call) { return answer(call); });
+        t.hold_the_clock();
         t.w.show();
         t.w.activateWindow();
         if (!QTest::qWaitForWindowActive(&t.w))
