@@ -2,6 +2,7 @@
 // answered by the test.
 #pragma once
 
+#include "form_state.h"
 #include "game/board.h"
 #include "game/handlers.h"
 #include "toolkit/headless/game_window.h"
@@ -43,6 +44,8 @@ struct TestWindow {
     tk::Button& face(int i) { return f.btnimagen(static_cast<std::int16_t>(i)); }
     bool click(tk::Button& button) { return w.click(button.control()); }
     int key(int i) { return tk::cint(back(i).tag()); }
+    std::string state() { return test::state(f); }
+    std::string snapshot() { return test::snapshot(f); }
     // The other cell of cell i's pair, by the backs' keys.
     int partner(int i)
     {

@@ -1,0 +1,379 @@
+// Playing through the window: turns, results, game control, closing, peek,
+// and where the keyboard goes and what is said meanwhile.
+#include "fixture.h"
+
+#include "window/layout.h"
+
+namespace {
+
+// A game window with a player's commands.
+struct Game : TestWindow {
+    std::vector<tk::BoxSetting> settings;  // of each box asked
+
+    Game()
+    {
+        w.front_end().set_answer([this](const tk::MessageBoxCall& call, const tk::BoxSetting& setting) {
+            asked.push_back(call);
+            settings.push_back(setting);
+            if (answers.empty())
+                return std::int16_t{call.title == u"CONFIRMAR" ? tk::IDNO : tk::IDOK};
+            const std::int16_t answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    void start() { click(f.btniniciar); }
+    void pause_or_continue() { click(f.btndetener); }
+    void pick(int i) { click(back(i)); }
+    // s: Start, d: Pause/Continue, p: pick a card, f: finish the game;
+    // a tick of the clock after each.
+    void run(const std::string& steps)
+    {
+        for (char step : steps) {
+            if (step == 's')
+                start();
+            else if (step == 'd')
+                pause_or_continue();
+            else if (step == 'p')
+                pick(cell_on_board());
+            else
+                for (int i; (i = cell_on_board()) >= 0;) {
+                    pick(i);
+                    pick(partner(i));
+                }
+            w.tick();
+        }
+    }
+    // A cell still on the board, from cell `from` on.
+    int cell_on_board(int from = 0)
+    {
+        for (int i = from; i < game::cells; ++i)
+            if (back(i).visible())
+                return i;
+        return -1;
+    }
+    // A cell on the board that is not i's partner.
+    int stranger(int i)
+    {
+        for (int j = 0; j < game::cells; ++j)
+            if (j != i && j != partner(i) && back(j).visible())
+                return j;
+        return -1;
+    }
+    tk::Text said() { return w.front_end().said().empty() ? tk::Text() : w.front_end().said().back(); }
+    tk::Control* focus() { return w.front_end().focus(); }
+    std::string picture_name(int i)
+    {
+        return tk::to_utf8(window::card_picture_names()[static_cast<std::size_t>(face(i).picture().number() - 1)]);
+    }
+};
+
+}  // namespace
+
+TEST_CASE("a whole game to the thirtieth pair, and Start anew")
+{
+    Game g;
+    g.start();
+    CHECK(g.state() == "running");
+    for (int pair = 0; pair < 30; ++pair) {
+        const int i = g.cell_on_board();
+        g.pick(i);
+        g.w.tick();
+        g.pick(g.partner(i));
+    }
+    CHECK(g.f.txtacertados.text() == u"30");
+    CHECK(g.f.txtfallados.text() == u"0");
+    CHECK(g.f.txttiempo.text() == u"30");
+    CHECK(g.state() == "finished");
+    CHECK(g.f.pending.contador == 0);
+    for (int i = 0; i < game::cells; ++i)
+        CHECK((!g.face(i).visible() && !g.back(i).visible()));
+    REQUIRE(g.asked.size() == 30);
+    for (const tk::MessageBoxCall& call : g.asked) {
+        CHECK(call.prompt == u"Correcto");
+        CHECK(call.title == u"RESULTADO");
+        CHECK(call.style == 48);
+    }
+    // Finished: the clock stops, and Start is the only game command.
+    g.w.tick();
+    CHECK(g.f.txttiempo.text() == u"30");
+    CHECK(!g.click(g.f.btndetener));
+    g.start();
+    CHECK(g.state() == "running");
+    CHECK(g.f.txtacertados.text() == u"0");
+    CHECK(g.back(0).visible());
+}
+
+TEST_CASE("a first pick, then a miss and a match")
+{
+    Game g;
+    g.start();
+    const int i = g.cell_on_board(), j = g.partner(i), k = g.stranger(i);
+
+    g.pick(i);
+    CHECK((!g.back(i).visible() && g.face(i).visible()));
+    CHECK(g.f.pending.contador == 1);
+    CHECK(g.f.pending.valor_primero == g.key(i));
+    CHECK(g.f.pending.indice_primero == i);
+    CHECK(g.asked.empty());
+    // Clicking the turned card's face does nothing.
+    g.click(g.face(i));
+    CHECK(g.f.pending.contador == 1);
+
+    // A miss: both stay turned while the result is shown, then turn back.
+    bool both_shown = false;
+    g.w.front_end().set_answer([&](const tk::MessageBoxCall& call, const tk::BoxSetting&) {
+        g.asked.push_back(call);
+        both_shown = !g.back(i).visible() && !g.back(k).visible() && g.f.txtfallados.text() == u"0";
+        return std::int16_t{tk::IDOK};
+    });
+    g.pick(k);
+    CHECK(both_shown);
+    CHECK(g.asked.back().prompt == u"Incorrecto");
+    CHECK(g.asked.back().title == u"RESULTADO");
+    CHECK((g.back(i).visible() && g.back(k).visible()));
+    CHECK(g.f.txtfallados.text() == u"1");
+    CHECK(g.f.txtacertados.text() == u"0");
+    CHECK(g.f.pending.contador == 0);
+
+    // A match: both cells leave the board.
+    g.pick(j);
+    g.pick(i);
+    CHECK(g.asked.back().prompt == u"Correcto");
+    CHECK((!g.back(i).visible() && !g.face(i).visible() && !g.back(j).visible() && !g.face(j).visible()));
+    CHECK(g.f.txtacertados.text() == u"1");
+    CHECK(g.f.txtfallados.text() == u"1");
+    CHECK(g.state() == "running");
+}
+
+TEST_CASE("keys compare as numbers; counters without a number count from zero; the end reads only the hits")
+{
+    Game g;
+    g.start();
+    g.back(3).set_tag(u"07");
+    g.back(4).set_tag(u"7");
+    g.pick(3);
+    g.pick(4);
+    CHECK(g.asked.back().prompt == u"Correcto");
+
+    g.f.txttiempo.set_text(u"abc");
+    g.w.tick();
+    CHECK(g.f.txttiempo.text() == u"1");
+    g.f.txtacertados.set_text(u"");
+    int i = g.cell_on_board();
+    g.pick(i);
+    g.pick(g.partner(i));
+    CHECK(g.f.txtacertados.text() == u"1");
+
+    g.f.txtacertados.set_text(u"29");
+    i = g.cell_on_board();
+    g.pick(i);
+    g.pick(g.partner(i));
+    CHECK(g.state() == "finished");
+    CHECK(g.back(g.cell_on_board()).visible());  // cards remain, still playable
+    g.f.txtacertados.set_text(u"40");
+    i = g.cell_on_board();
+    g.pick(i);
+    g.pick(g.partner(i));
+    CHECK(g.f.txtacertados.text() == u"41");
+    CHECK(g.state() == "finished");
+}
+
+TEST_CASE("state transitions")
+{
+    const std::pair<const char*, const char*> table[] = {
+        {"", "idle"},          {"s", "running"},   {"sd", "paused"},   {"sdd", "resumed"},   {"sddd", "paused"},
+        {"sds", "running"},    {"sdds", "running"}, {"sf", "finished"}, {"sddf", "finished"}, {"sfs", "running"}};
+    for (const auto& [steps_, state] : table) {
+        const std::string steps = steps_;
+        CAPTURE(steps);
+        Game g;
+        g.run(steps);
+        CHECK(g.state() == state);
+        if (steps.ends_with('s')) {
+            CHECK(g.f.txtacertados.text() == u"0");
+            CHECK(g.f.txtfallados.text() == u"0");
+            CHECK(g.f.txttiempo.text() == u"1");
+            for (int i = 0; i < game::cells; ++i)
+                CHECK((g.back(i).visible() && g.face(i).visible()));
+        }
+        // Only running and resumed boards take clicks and ticks.
+        if (g.cell_on_board() >= 0) {
+            const std::string before = g.snapshot();
+            g.pick(g.cell_on_board());
+            g.w.tick();
+            CHECK((g.snapshot() != before) == g.f.Frame1.enabled());
+        }
+    }
+}
+
+TEST_CASE("a pick pending at a pause survives Continue, and Start forgets it")
+{
+    Game g;
+    g.start();
+    const int i = g.cell_on_board();
+    g.pick(i);
+    g.pause_or_continue();
+    CHECK(g.state() == "paused");
+    CHECK((!g.back(i).visible() && g.face(i).visible()));
+    CHECK(g.f.pending.contador == 1);
+    g.pause_or_continue();
+    g.pick(g.partner(i));
+    CHECK(g.f.txtacertados.text() == u"1");
+
+    const int a = g.cell_on_board();
+    g.pick(a);
+    g.pause_or_continue();
+    g.start();
+    CHECK(g.f.pending.contador == 0);
+    // The first click of the new game is a first pick, not a judgement.
+    g.asked.clear();
+    g.pick(a);
+    CHECK(g.asked.empty());
+    CHECK(g.f.pending.contador == 1);
+    CHECK(g.f.pending.indice_primero == a);
+    g.pick(g.partner(a));
+    CHECK(g.f.txtacertados.text() == u"1");
+}
+
+TEST_CASE("a refused close changes nothing; Yes ends the program")
+{
+    for (const char* steps : {"", "sp", "sd", "sdd", "sf"})
+        for (bool by_exit : {true, false}) {
+            CAPTURE(steps);
+            CAPTURE(by_exit);
+            Game g;
+            g.run(steps);
+            const std::string before = g.snapshot();
+            g.asked.clear();
+            if (by_exit)
+                g.click(g.f.btnsalir);
+            else
+                g.w.close();
+            REQUIRE(g.asked.size() == 1);
+            CHECK(g.asked[0].prompt == u"¿Desea terminar el programa?");
+            CHECK(g.asked[0].title == u"CONFIRMAR");
+            CHECK(g.asked[0].style == 36);
+            CHECK(!g.w.runtime().ended());
+            CHECK(g.snapshot() == before);
+        }
+
+    Game g;
+    g.start();
+    g.w.tick();
+    g.answers = {tk::IDYES};
+    g.click(g.f.btnsalir);
+    CHECK(g.w.runtime().ended());
+    CHECK(g.w.front_end().ended());
+    // A tick, a click, a move: none reaches the game.
+    const std::string before = g.snapshot();
+    g.w.tick();
+    g.pick(g.cell_on_board());
+    g.w.move_over(5, 1);
+    CHECK(g.snapshot() == before);
+    CHECK(g.asked.size() == 1);
+}
+
+TEST_CASE("Yes during a result stops the turn there")
+{
+    Game g;
+    g.start();
+    const int i = g.cell_on_board(), k = g.stranger(i);
+    // The program is closed while "Incorrecto" is shown.
+    g.w.front_end().set_answer([&](const tk::MessageBoxCall& call, const tk::BoxSetting&) {
+        g.asked.push_back(call);
+        if (call.prompt == u"Incorrecto")
+            g.f.me.unload();
+        return std::int16_t{call.prompt == u"Incorrecto" ? tk::IDOK : tk::IDYES};
+    });
+    g.pick(i);
+    g.pick(k);
+    CHECK(g.asked.size() == 2);
+    CHECK(g.w.runtime().ended());
+    // The miss was never counted and the cards were never turned back.
+    CHECK(g.f.txtfallados.text() == u"0");
+    CHECK((!g.back(i).visible() && !g.back(k).visible()));
+}
+
+TEST_CASE("a failing click keeps the hidden back")
+{
+    Game g;
+    g.start();
+    g.back(8).set_tag(u"ocho");
+    g.pick(8);
+    CHECK(!g.back(8).visible());
+    CHECK(g.f.pending.contador == 1);
+    CHECK(g.w.runtime().ended());
+    CHECK(g.asked.back().prompt.find(u"'13'") != tk::Text::npos);
+}
+
+TEST_CASE("the peek shows a key while a modifier is held, on a running board's backs")
+{
+    for (std::int16_t shift : {0, 1, 2, 4, 7}) {
+        Game g;
+        g.start();
+        g.f.Label5.set_caption(u"x");
+        g.w.move_over(17, shift);
+        CHECK(g.f.Label5.caption() == (shift ? tk::cstr(std::int32_t{g.key(17)}) : tk::Text()));
+    }
+    Game g;
+    g.w.move_over(3, 1);  // idle: the board takes no moves
+    CHECK(g.f.Label5.caption() == u"");
+    g.start();
+    g.w.move_over(3, 1);
+    const tk::Text key = tk::cstr(std::int32_t{g.key(3)});
+    CHECK(g.f.Label5.caption() == key);
+    g.pick(3);
+    g.w.move_over(3, 0);  // over the turned card's face
+    CHECK(g.f.Label5.caption() == key);
+    g.pause_or_continue();
+    g.w.move_over(40, 0);
+    CHECK(g.f.Label5.caption() == key);
+    g.start();  // a new deal leaves the label as it was
+    CHECK(g.f.Label5.caption() == key);
+}
+
+// The window's policy: the keyboard follows the game, what it cannot show
+// is said, and a result box leaves the turned cards in view.
+TEST_CASE("where the keyboard goes and what is said")
+{
+    Game g;
+    g.start();
+    CHECK(g.focus() == g.back(0).control());  // on the first card
+    g.pause_or_continue();  // the button has the keyboard: its new caption is said
+    CHECK(g.focus() == g.f.btndetener.control());
+    CHECK(g.said() == u"Continuar");
+    g.pause_or_continue();
+    CHECK(g.said() == u"Detener");
+
+    // A miss: the turned card is told before the box, which keeps both in
+    // view; the keyboard stays on the cell, on the card turned back.
+    const int i = g.cell_on_board(), k = g.stranger(i);
+    g.pick(i);
+    CHECK(g.focus() == g.face(i).control());
+    const std::size_t said_before = g.w.front_end().said().size();
+    g.pick(k);
+    REQUIRE(g.settings.size() == 1);
+    CHECK(!g.settings[0].focus_back);
+    CHECK(g.settings[0].keep_in_view == std::vector<const tk::Control*>{g.face(i).control(), g.face(k).control()});
+    const std::vector<tk::Text>& said = g.w.front_end().said();
+    REQUIRE(said.size() == said_before + 2);
+    CHECK(tk::to_utf8(said[said_before]) == g.picture_name(k));
+    CHECK(said.back() == u"Fallados 1");
+    CHECK(g.focus() == g.back(k).control());
+
+    // Every pair: the keyboard goes on to the next cell on the board after
+    // the pair leaves; after the last, to Start.
+    for (int pair = 0; pair < 30; ++pair) {
+        const int a = g.cell_on_board(), b = g.partner(a);
+        int next = -1;
+        for (int n = 1; n < game::cells && next < 0; ++n)
+            if (const int cell = (b + n) % game::cells; cell != a && g.back(cell).visible())
+                next = cell;
+        g.pick(a);
+        g.pick(b);
+        CHECK(g.said() == u"Acertados " + tk::cstr(std::int32_t{pair + 1}));
+        CHECK(g.focus() == (pair < 29 ? g.back(next).control() : g.f.btniniciar.control()));
+    }
+    CHECK(g.state() == "finished");
+}
