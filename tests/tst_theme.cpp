@@ -5,6 +5,7 @@
 #include "palettes.h"
 #include "toolkit/qt/contrast.h"
 #include "toolkit/qt/framebox.h"
+#include "toolkit/qt/look.h"
 #include "toolkit/qt/messagebox.h"
 
 #include <QLabel>
@@ -399,6 +400,13 @@ private slots:
         QVERIFY2(at_rest == drawn(fresh.findChild<QWidget*>(QStringLiteral("btndetener"))), "Detener disabled");
         game::btniniciar_Click(fresh.form());
         QVERIFY2(drawn(control("btniniciar")) == drawn(fresh.findChild<QWidget*>(QStringLiteral("btniniciar"))), "Iniciar disabled");
+        // Asked of the icon itself, as Qt asks with no widget, it is the one
+        // drawn in the application's palette.
+        const QIcon icon = static_cast<QAbstractButton*>(control("btndetener"))->icon();
+        const QImage disabled = icon.pixmap(QSize(32, 32), 1.0, QIcon::Disabled).toImage();
+        QVERIFY2(disabled != icon.pixmap(QSize(32, 32), 1.0).toImage(), "Detener's icon disabled");
+        QVERIFY2(disabled == tk::qt::Look::of(QApplication::palette(), QApplication::style())
+                                 .picture(icon, QSize(32, 32), 1.0, QIcon::Disabled).toImage(), "Detener's icon disabled");
 
         const QColor card = palette.color(QPalette::Button);
         for (int size : {16, 32}) {

@@ -2,6 +2,7 @@
 #include "toolkit/qt/focusmark.h"
 
 #include "toolkit/qt/edge.h"
+#include "toolkit/qt/look.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,8 +14,7 @@ void draw_focus_mark(QWidget* control, int inset)
     if (!control->hasFocus())
         return;
     QPainter painter(control);
-    QPen pen(control->palette().color(QPalette::ButtonText), 1, Qt::DotLine);
-    painter.setPen(pen);
+    painter.setPen(QPen(Look::of(control).focus_mark(), 1, Qt::DotLine));
     painter.drawRect(control->rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 

@@ -38,7 +38,7 @@ void FrameBox::paintEvent(QPaintEvent*)
     // Etched: a shadow line with a light line just inside and below it.
     const QPalette& colours = palette();
     const Look& look = Look::of(this);
-    painter.setPen(colours.color(QPalette::Dark));
+    painter.setPen(look.frame_dark());
     painter.drawRect(0, top, right - 1, bottom - top - 1);
     painter.setPen(look.frame_light());
     painter.drawLine(1, top + 1, right - 2, top + 1);

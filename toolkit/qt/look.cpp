@@ -76,9 +76,11 @@ Look::Look(const QPalette& palette, const QStyle* style) : palette_(palette), st
     const QColor window = palette.color(QPalette::Window), text = palette.color(QPalette::WindowText);
     edge_ = readable(window.darker(140), window, edge_contrast, text);
     highlighted_edge_ = readable(palette.color(QPalette::Highlight).darker(125), window, edge_contrast, text);
+    frame_dark_ = palette.color(QPalette::Dark);
     frame_light_ = palette.color(QPalette::Light);
     if (is_dark(window))
         frame_light_ = readable(frame_light_, window, edge_contrast, text);
+    focus_mark_ = palette.color(QPalette::ButtonText);
 }
 
 bool Look::is_of(const QPalette& palette, const QStyle* style) const
@@ -131,11 +133,26 @@ QPixmap Look::picture(const QIcon& icon, QSize size, qreal scale, QIcon::Mode mo
     const auto key = std::tuple(icon.cacheKey(), normal.width(), normal.height(), size.width(), mode);
     if (const auto found = pictures_.find(key); found != pictures_.end())
         return found->second;
+    return pictures_.emplace(key, generated(normal, mode)).first->second;
+}
+
+QPixmap Look::picture(const QPixmap& normal, QIcon::Mode mode) const
+{
+    if (mode == QIcon::Normal || !style_ || normal.isNull())
+        return normal;
+    const auto key = std::pair(normal.cacheKey(), mode);
+    if (const auto found = engine_pictures_.find(key); found != engine_pictures_.end())
+        return found->second;
+    return engine_pictures_.emplace(key, generated(normal, mode)).first->second;
+}
+
+QPixmap Look::generated(const QPixmap& normal, QIcon::Mode mode) const
+{
     QStyleOption option;
     option.palette = palette_;
     QPixmap picture = style_->generatedIconPixmap(mode, normal, &option);
     picture.setDevicePixelRatio(normal.devicePixelRatio());
-    return pictures_.emplace(key, picture).first->second;
+    return picture;
 }
 
 void show_in_colour(QWidget* widget, const QColor& colour, Look::Text size)

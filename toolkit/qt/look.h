@@ -40,9 +40,14 @@ public:
     // as far as that asks.
     QColor edge(bool highlighted) const { return highlighted ? highlighted_edge_ : edge_; }
 
-    // The light line of a frame's etched border; on a dark window it is
-    // what shows the frame, and stands out by 3:1.
+    // The lines of a frame's etched border: the dark one, and the light one
+    // just inside and below it. On a dark window the light line is what
+    // shows the frame, and stands out by 3:1.
+    QColor frame_dark() const { return frame_dark_; }
     QColor frame_light() const { return frame_light_; }
+
+    // The dotted focus mark drawn on a control's face.
+    QColor focus_mark() const { return focus_mark_; }
 
     // A text described in colour as shown: the colour itself where it reads
     // on its background, else the same hue made lighter or darker, as far
@@ -52,16 +57,23 @@ public:
     // icon at size (logical pixels) and scale, in mode: a mode other than
     // normal as the style draws it from this palette.
     QPixmap picture(const QIcon& icon, QSize size, qreal scale, QIcon::Mode mode) const;
+    // normal, a picture drawn in normal mode, in mode; for icon engines,
+    // which are asked with no widget. The result is kept by normal's cache
+    // key: normal is best the very pixmap the engine keeps.
+    QPixmap picture(const QPixmap& normal, QIcon::Mode mode) const;
 
 private:
     bool is_of(const QPalette& palette, const QStyle* style) const;
+    QPixmap generated(const QPixmap& normal, QIcon::Mode mode) const;
 
     QPalette palette_;
     QPointer<const QStyle> style_;
-    QColor edge_, highlighted_edge_, frame_light_;
+    QColor edge_, highlighted_edge_, frame_dark_, frame_light_, focus_mark_;
     mutable std::map<std::pair<QRgb, Text>, QColor> texts_;
     // By picture, size in device pixels and logical width, and mode.
     mutable std::map<std::tuple<qint64, int, int, int, QIcon::Mode>, QPixmap> pictures_;
+    // By normal picture and mode.
+    mutable std::map<std::pair<qint64, QIcon::Mode>, QPixmap> engine_pictures_;
 };
 
 // Shows widget's text, a label's or a text box's, in colour, readable on

@@ -2,13 +2,13 @@
 // a pixel; and the icon engine that scales them as pixel art.
 #include "toolkit/qt/pixels.h"
 
+#include "toolkit/qt/look.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QResource>
-#include <QStyle>
-#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -98,17 +98,14 @@ public:
 
 private:
     // The picture for a size in logical pixels, drawn at a size in device
-    // pixels. The toolkit's painters draw other modes from their own
-    // palette (Look::picture); anyone else gets them from the
-    // application's, as drawn now.
+    // pixels. The toolkit's painters ask for other modes in their own
+    // palette; anyone else gets them in the application's.
     QPixmap drawn(QSize logical, QSize device, QIcon::Mode mode)
     {
-        QPixmap picture = drawn(logical, device);
-        if (mode == QIcon::Normal || picture.isNull())
+        const QPixmap picture = drawn(logical, device);
+        if (mode == QIcon::Normal)
             return picture;
-        QStyleOption option;
-        option.palette = QApplication::palette();
-        return QApplication::style()->generatedIconPixmap(mode, picture, &option);
+        return Look::of(QApplication::palette(), QApplication::style()).picture(picture, mode);
     }
 
     QPixmap drawn(QSize logical, QSize device)
