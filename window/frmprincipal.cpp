@@ -85,22 +85,9 @@ QWidget* make_control(const ControlSpec& spec, QWidget* container)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    case ControlType::TextBox: {
-        auto* box = new tk::qt::EdgedTextBox(caption, container);
-        box->setReadOnly(spec.locked);
-        // Locked, it still shows its caret while it has the focus.
-        box->setTextInteractionFlags(box->textInteractionFlags() | Qt::TextSelectableByKeyboard);
-        box->setTabChangesFocus(true);
-        box->setFocusPolicy(Qt::StrongFocus);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setLineWrapMode(spec.multi_line ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-        box->document()->setDocumentMargin(1);
-        QTextOption option = box->document()->defaultTextOption();
-        option.setAlignment(spec.centred ? Qt::AlignHCenter : Qt::AlignLeft);
-        box->document()->setDefaultTextOption(option);
-        return box;
-    }
+    case ControlType::TextBox:
+        return new tk::qt::EdgedTextBox(caption, {.locked = spec.locked, .multi_line = spec.multi_line, .centred = spec.centred},
+                                        container);
     case ControlType::CommandButton:
         if (spec.picture) {
             auto* button = new tk::qt::PictureButton(caption, container);

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace tk::qt {
 
@@ -16,6 +17,21 @@ void draw_edge(QWidget* control)
     QPainter painter(control);
     painter.setPen(Look::of(control).edge(highlighted));
     painter.drawRect(control->rect().adjusted(0, 0, -1, -1));
+}
+
+EdgedTextBox::EdgedTextBox(const QString& text, Options options, QWidget* parent) : QPlainTextEdit(text, parent)
+{
+    setReadOnly(options.locked);
+    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(options.multi_line ? WidgetWidth : NoWrap);
+    document()->setDocumentMargin(1);
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(options.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    document()->setDefaultTextOption(option);
 }
 
 bool EdgedTextBox::event(QEvent* event)
