@@ -23,6 +23,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../wait_for.sh"
 source "$here/wine_env.sh"
+source "$here/x11.sh"
 program=$1 probe=$2
 unset QT_QPA_PLATFORM  # the Windows build has its own platform
 dpi=${DUPLIMO_WINE_DPI:-96}
@@ -33,31 +34,12 @@ pictures=$(sed -n 's/^u"\(.*\)",$/\1/p' "$here/../../window/pictures/card_names.
 fail() {
     echo "play_under_wine.sh: $1" >&2
     echo "windows on the display:" >&2
-    xdotool search --onlyvisible --name . 2>/dev/null | while read -r id; do xdotool getwindowname "$id"; done >&2
+    window_titles >&2
     exit 1
 }
 
-window_named() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-has_window() {
-    [ -n "$(window_named "$1")" ]
-}
-has_no_window() {
-    [ -z "$(window_named "$1")" ]
-}
 game_ended() {
     ! kill -0 "$game" 2>/dev/null
-}
-
-# The window's own rectangle (x y width height) and the frame that the
-# window manager puts round it (left right top bottom).
-geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
-        /Width:/ {w = $NF} /Height:/ {h = $NF} END {print x, y, w, h}'
-}
-frame() {
-    xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ','
 }
 
 # tree TITLE: the window titled TITLE as UI Automation shows it, whether it
@@ -106,10 +88,7 @@ WINEDEBUG=-all,fixme+uiautomation wine "$program" 2>"$work/game.log" &
 game=$!
 wait_for 60 has_window "KAVREL Soluciones - Duplimo" || fail "no window titled 'KAVREL Soluciones - Duplimo'"
 main=$(window_named "KAVREL Soluciones - Duplimo")
-framed() {
-    [ -n "$(frame "$main")" ]
-}
-wait_for 10 framed || fail "the window manager framed no window"
+wait_for 10 framed "$main" || fail "the window manager framed no window"
 
 # 592 by 440 pixels at 96 dpi, and as much more as a display scaling asks.
 read -r x y width height < <(geometry "$main")
@@ -123,7 +102,7 @@ expected_width=$((592 * dpi / 96)) expected_height=$((440 * dpi / 96))
 # display scaling; openbox draws a lower one, so the window sits up to half
 # a caption lower.
 read -r left right top bottom < <(frame "$main")
-read -r screen_width screen_height < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
+read -r screen_width screen_height < <(screen_size)
 dx=$(((x - left) + (x + width + right) - screen_width))
 dy=$(((y - top) + (y + height + bottom) - screen_height))
 echo "frame: $left $right $top $bottom; off centre by $dx/2, $dy/2 pixels"
@@ -141,7 +120,7 @@ card() {
     echo "${size}x${size}+$((x + $(pixels $left)))+$((y + $(pixels $top)))"
 }
 shows() {
-    import -window root -crop "$(card "$1")" +repage rgb:- 2>/dev/null | md5sum
+    shown_digest "$(card "$1")"
 }
 # card_changed I DIGEST: whether card I shows something else than DIGEST.
 card_changed() {
@@ -149,13 +128,13 @@ card_changed() {
 }
 screenshot() {
     [ -n "${DUPLIMO_SCREENSHOTS:-}" ] || return 0
-    import -window root -crop "$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))" +repage \
+    shown_picture "$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))" \
         "$DUPLIMO_SCREENSHOTS/$1.png"
 }
 
 # Drawn: its first card is more than one colour.
 drawn() {
-    [ "$(import -window root -crop "$(card 0)" -format %k info: 2>/dev/null)" -gt 1 ]
+    [ "$(shown_colours "$(card 0)")" -gt 1 ]
 }
 wait_for 10 drawn || fail "the window shows no board"
 
@@ -167,14 +146,14 @@ echo "at rest: every control named, access keys Alt+I, Alt+L, Alt+T"
 # animation): the board is enabled and the keyboard on its first card,
 # which only the deal changes.
 before=$(shows 0)
-xdotool windowactivate --sync "$main" key alt+i
+press_in "$main" alt+i
 wait_for 5 card_changed 0 "$before" || fail "Alt+I dealt nothing"
 echo "Alt+I: dealt"
 
 # Right and Space turn the second card: named by its picture, the only
 # one told.
 before=$(shows 1)
-xdotool key Right key space
+press Right space
 wait_for 5 card_changed 1 "$before" || fail "Space turned no card"
 turned=$(tree "KAVREL Soluciones - Duplimo")
 first=$(sed -n '4s/^    Button "\(.*\)" focused$/\1/p' <<<"$turned")
@@ -184,7 +163,7 @@ same "the window with a card turned" "$(echo 'Window "KAVREL Soluciones - Duplim
 echo "a card turned: told as '$first', the 59 others as their places"
 
 # Right and Space turn the third: the result, its text a child of its own.
-xdotool key Right key space
+press Right space
 wait_for 10 has_window RESULTADO || fail "no result after the second card"
 result=$(tree RESULTADO)
 said=$(sed -n '3s/^  Text "\(.*\)"$/\1/p' <<<"$result")
@@ -193,7 +172,7 @@ same "the result" "$(printf 'Window "RESULTADO" dialog\n  Image "Advertencia"\n 
 screenshot resultado
 echo "the result: '$said', its text a child"
 before=$(shows 2)
-xdotool windowactivate --sync "$(window_named RESULTADO)" key Return
+press_in "$(window_named RESULTADO)" Return
 wait_for 10 has_no_window RESULTADO || fail "the result stayed open"
 wait_for 5 card_changed 2 "$before" || fail "Aceptar left the third card turned"
 screenshot partida
@@ -203,9 +182,9 @@ screenshot partida
 names_button() {  # names_button NAME: the window shows a button of that name
     tree "KAVREL Soluciones - Duplimo" | grep -q "^    Button \"$1\""
 }
-xdotool windowactivate --sync "$main" key alt+t
+press_in "$main" alt+t
 wait_for 5 names_button Continuar || fail "Alt+T paused nothing"
-xdotool key alt+t
+press alt+t
 wait_for 5 names_button Detener || fail "Alt+T continued nothing"
 echo "Alt+T, Alt+T: paused and continued"
 
@@ -219,11 +198,11 @@ followed_focus() {
 }
 
 # Alt+L asks, its question a child of the box; Escape answers No.
-xdotool key alt+l
+press alt+l
 wait_for 10 has_window CONFIRMAR || fail "Alt+L asked nothing"
 same "the close question" "$(printf 'Window "CONFIRMAR" dialog\n  Image "Pregunta"\n  Text "¿Desea terminar el programa?"\n  Button "Sí" key "Alt+S" focused\n  Button "No" key "Alt+N"')" \
     "$(tree CONFIRMAR)"
-xdotool windowactivate --sync "$(window_named CONFIRMAR)" key Escape
+press_in "$(window_named CONFIRMAR)" Escape
 wait_for 10 has_no_window CONFIRMAR || fail "the question stayed open after No"
 back_on_detener() {
     [ "$(followed_focus | tail -n 1)" = 'Button "Detener"' ]
@@ -253,18 +232,18 @@ echo "announced: $(paste -sd ',' <<<"$announced")"
 kill "$listener" 2>/dev/null
 
 # A close from the window manager asks; No keeps the game.
-wmctrl -i -c "$main"
+close_window "$main"
 wait_for 10 has_window CONFIRMAR || fail "a close from the window manager asked nothing"
-xdotool windowactivate --sync "$(window_named CONFIRMAR)" key Escape
+press_in "$(window_named CONFIRMAR)" Escape
 wait_for 10 has_no_window CONFIRMAR || fail "the question stayed open after No"
 sleep 1
 ! game_ended && has_window "KAVREL Soluciones - Duplimo" || fail "No ended the game"
 echo "close, No: the game goes on"
 
 # Sí ends it, with status 0.
-wmctrl -i -c "$main"
+close_window "$main"
 wait_for 10 has_window CONFIRMAR || fail "the second close asked nothing"
-xdotool windowactivate --sync "$(window_named CONFIRMAR)" key Return
+press_in "$(window_named CONFIRMAR)" Return
 wait_for 20 game_ended || fail "Sí did not end the game"
 wait "$game"
 status=$?
