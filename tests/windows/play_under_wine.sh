@@ -8,10 +8,10 @@
 # - by keyboard alone (Alt+I, Right, Space, Right, Space, Return on the
 #   result, Alt+T twice, Alt+L, Escape) it deals, turns two cards, shows
 #   the result, pauses, resumes and asks before it closes;
-# - the tree of the window at rest, with a card turned, and of both boxes:
-#   every control named, as a sighted player reads it, the access keys as
-#   Windows writes them, a box's text a child of the box, nothing face
-#   down told and nothing unnamed on show;
+# - the tree of the window at rest, with a card turned, and of both boxes
+#   is as uia_trees.txt has it: every control named, as a sighted player
+#   reads it, the access keys as Windows writes them, a box's text a child
+#   of the box, nothing face down told and nothing unnamed on show;
 # - the focus moves through what a sighted player's eye follows, in order;
 # - what the game announces (Wine writes each notification to its log);
 # - a close from the window manager asks, No keeps the game, Sí ends it
@@ -24,6 +24,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../wait_for.sh"
 source "$here/wine_env.sh"
 source "$here/x11.sh"
+source "$here/uia.sh"
 program=$1 probe=$2
 unset QT_QPA_PLATFORM  # the Windows build has its own platform
 dpi=${DUPLIMO_WINE_DPI:-96}
@@ -42,31 +43,14 @@ game_ended() {
     ! kill -0 "$game" 2>/dev/null
 }
 
-# tree TITLE: the window titled TITLE as UI Automation shows it, whether it
-# has the focus left out.
-tree() {
-    wine "$probe" tree "$1" 2>/dev/null | tr -d '\r' | sed 's/^\(Window "[^"]*"\) focused/\1/'
+tree() {  # tree TITLE: uia_tree with this PROBE
+    uia_tree "$probe" "$1"
 }
 # same WHAT EXPECTED ACTUAL: fails, showing both, unless they are the same.
 same() {
     [ "$2" = "$3" ] && return
     diff <(echo "$2") <(echo "$3") >&2
     fail "$1 is not as a player reads it"
-}
-# The board as UI Automation lists it: "Carta n" for every cell, but for
-# the turned one, given as CELL (from 1) and LINE.
-board() {
-    local i
-    for ((i = 1; i <= 60; i++)); do
-        if [ "$i" = "${1:-}" ]; then echo "    $2"; else echo "    Button \"Carta $i\"${3:-}"; fi
-    done
-}
-controls() {  # controls START PAUSE: the Controles frame, each button's state after its name
-    printf '  Group "Controles"\n    Button "Iniciar" key "Alt+I"%s\n    Button "Salir" key "Alt+L"\n    Button "Detener" key "Alt+T"%s\n' "$1" "$2"
-}
-indicators() {
-    printf '  Group "Indicadores"\n    Text "Acertados"\n    Text "Fallados"\n    Text "Tiempo"\n'
-    printf '    Edit "Acertados"\n    Edit "Fallados"\n    Edit "Tiempo"\n'
 }
 is_picture() {
     grep -Fxq -- "$1" <<<"$pictures"
@@ -138,8 +122,7 @@ drawn() {
 }
 wait_for 10 drawn || fail "the window shows no board"
 
-same "the window at rest" "$(echo 'Window "KAVREL Soluciones - Duplimo"'; echo '  Group "Tablero" disabled'
-    board '' '' ' disabled'; controls ' focused' ' disabled'; indicators)" "$(tree "KAVREL Soluciones - Duplimo")"
+same "the window at rest" "$(expected_tree 'at rest' TITLE="KAVREL Soluciones - Duplimo")" "$(tree "KAVREL Soluciones - Duplimo")"
 echo "at rest: every control named, access keys Alt+I, Alt+L, Alt+T"
 
 # Alt+I deals, a moment later (an access key clicks after a short
@@ -158,8 +141,7 @@ wait_for 5 card_changed 1 "$before" || fail "Space turned no card"
 turned=$(tree "KAVREL Soluciones - Duplimo")
 first=$(sed -n '4s/^    Button "\(.*\)" focused$/\1/p' <<<"$turned")
 is_picture "$first" || fail "the turned card is told as '$(sed -n 4p <<<"$turned")', not by its picture"
-same "the window with a card turned" "$(echo 'Window "KAVREL Soluciones - Duplimo"'; echo '  Group "Tablero"'
-    board 2 "Button \"$first\" focused"; controls ' disabled' ''; indicators)" "$turned"
+same "the window with a card turned" "$(expected_tree 'a card turned' TITLE="KAVREL Soluciones - Duplimo" CARD="$first")" "$turned"
 echo "a card turned: told as '$first', the 59 others as their places"
 
 # Right and Space turn the third: the result, its text a child of its own.
@@ -168,7 +150,7 @@ wait_for 10 has_window RESULTADO || fail "no result after the second card"
 result=$(tree RESULTADO)
 said=$(sed -n '3s/^  Text "\(.*\)"$/\1/p' <<<"$result")
 [ "$said" = Correcto ] || [ "$said" = Incorrecto ] || fail "the result tells no Correcto or Incorrecto"
-same "the result" "$(printf 'Window "RESULTADO" dialog\n  Image "Advertencia"\n  Text "%s"\n  Button "Aceptar" focused' "$said")" "$result"
+same "the result" "$(expected_tree 'the result' SAID="$said")" "$result"
 screenshot resultado
 echo "the result: '$said', its text a child"
 before=$(shows 2)
@@ -193,24 +175,23 @@ echo "Alt+T, Alt+T: paused and continued"
 # a box closes, at times a Custom element), and the same control told
 # again, are left out: Wine tells them as Windows does, when a window is
 # activated.
-followed_focus() {
-    grep -v -e '^#' -e '^[A-Za-z]* "\(KAVREL Soluciones - Duplimo\|RESULTADO\|CONFIRMAR\)"' "$focus_log" | tr -d '\r' | uniq
+followed() {
+    followed_focus "$focus_log" "KAVREL Soluciones - Duplimo" RESULTADO CONFIRMAR
 }
 
 # Alt+L asks, its question a child of the box; Escape answers No.
 press alt+l
 wait_for 10 has_window CONFIRMAR || fail "Alt+L asked nothing"
-same "the close question" "$(printf 'Window "CONFIRMAR" dialog\n  Image "Pregunta"\n  Text "¿Desea terminar el programa?"\n  Button "Sí" key "Alt+S" focused\n  Button "No" key "Alt+N"')" \
-    "$(tree CONFIRMAR)"
+same "the close question" "$(expected_tree 'the close question')" "$(tree CONFIRMAR)"
 press_in "$(window_named CONFIRMAR)" Escape
 wait_for 10 has_no_window CONFIRMAR || fail "the question stayed open after No"
 back_on_detener() {
-    [ "$(followed_focus | tail -n 1)" = 'Button "Detener"' ]
+    [ "$(followed | tail -n 1)" = 'Button "Detener"' ]
 }
 wait_for 5 back_on_detener || fail "after No the keyboard is not back on Detener: $(tr -d "\r" <"$focus_log" | paste -sd ",")"
 echo "Alt+L, Escape: the question, No"
 
-focus=$(followed_focus)
+focus=$(followed)
 echo "focus: $(paste -sd ',' <<<"$focus")"
 second=$(sed -n '6s/^Button "\(.*\)"$/\1/p' <<<"$focus")
 is_picture "$second" || fail "the second card turned is told as '$(sed -n 6p <<<"$focus")'"
