@@ -16,11 +16,14 @@
 # - what the game announces (Wine writes each notification to its log);
 # - a close from the window manager asks, No keeps the game, Sí ends it
 #   with status 0.
+# The caption, size and cards' places are the game's own: window/layout.cpp
+# as window_layout.cpp, built here with the host's c++, prints it.
 # Prints what it checks; exits 1 at the first failure. DUPLIMO_WINE_DPI
 # names the display scaling Wine was given (96 by default);
 # DUPLIMO_SCREENSHOTS=FOLDER keeps pictures of the window in a game.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+root=$here/../..
 source "$here/../wait_for.sh"
 source "$here/wine_env.sh"
 source "$here/x11.sh"
@@ -29,8 +32,11 @@ program=$1 probe=$2
 unset QT_QPA_PLATFORM  # the Windows build has its own platform
 dpi=${DUPLIMO_WINE_DPI:-96}
 work=$(mktemp -d "${TMPDIR:-/tmp}/duplimo-play.XXXXXX")
+listener=
+# Wine's desktop ends before the display does.
+trap '[ -z "$listener" ] || kill "$listener" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 # The names of the cards' pictures, one a line.
-pictures=$(sed -n 's/^u"\(.*\)",$/\1/p' "$here/../../window/pictures/card_names.inc")
+pictures=$(sed -n 's/^u"\(.*\)",$/\1/p' "$root/window/pictures/card_names.inc")
 
 fail() {
     echo "play_under_wine.sh: $1" >&2
@@ -38,10 +44,23 @@ fail() {
     window_titles >&2
     exit 1
 }
-
 game_ended() {
     ! kill -0 "$game" 2>/dev/null
 }
+is_picture() {
+    grep -Fxq -- "$1" <<<"$pictures"
+}
+
+# The window as the game describes it: caption, client size and every
+# control's place, in twips.
+layout=$work/layout.txt
+if ! c++ -std=c++20 -I "$root" "$root/window/layout.cpp" "$root/toolkit/convert.cpp" "$root/toolkit/error.cpp" \
+    "$here/window_layout.cpp" -o "$work/window_layout" ||
+    ! "$work/window_layout" >"$layout"; then
+    fail "window_layout described no window"
+fi
+title=$(sed -n 's/^caption //p' "$layout")
+read -r client_width client_height < <(sed -n 's/^client //p' "$layout")
 
 tree() {  # tree TITLE: uia_tree with this PROBE
     uia_tree "$probe" "$1"
@@ -52,16 +71,11 @@ same() {
     diff <(echo "$2") <(echo "$3") >&2
     fail "$1 is not as a player reads it"
 }
-is_picture() {
-    grep -Fxq -- "$1" <<<"$pictures"
-}
 
 # Focus changes from the start, as a screen reader hears them.
 focus_log=$work/focus.txt
 wine "$probe" focus "$(winepath -w "$focus_log")" &
 listener=$!
-# Wine's desktop ends before the display does.
-trap 'kill "$listener" 2>/dev/null; wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 listening() {
     grep -q '^# listening' "$focus_log" 2>/dev/null
 }
@@ -70,14 +84,14 @@ wait_for 30 listening || fail "no UI Automation client listens"
 # Wine writes every notification the game raises to its log.
 WINEDEBUG=-all,fixme+uiautomation wine "$program" 2>"$work/game.log" &
 game=$!
-wait_for 60 has_window "KAVREL Soluciones - Duplimo" || fail "no window titled 'KAVREL Soluciones - Duplimo'"
-main=$(window_named "KAVREL Soluciones - Duplimo")
+wait_for 60 has_window "$title" || fail "no window titled '$title'"
+main=$(window_named "$title")
 wait_for 10 framed "$main" || fail "the window manager framed no window"
 
-# 592 by 440 pixels at 96 dpi, and as much more as a display scaling asks.
+# Its client size at the display's dpi (1440 twips an inch).
 read -r x y width height < <(geometry "$main")
 echo "window: ${width}x${height} at ${x},${y}"
-expected_width=$((592 * dpi / 96)) expected_height=$((440 * dpi / 96))
+expected_width=$((client_width * dpi / 1440)) expected_height=$((client_height * dpi / 1440))
 [ "$width" -eq "$expected_width" ] && [ "$height" -eq "$expected_height" ] ||
     fail "the window is ${width}x${height}, not ${expected_width}x${expected_height} as on Linux"
 
@@ -93,23 +107,25 @@ echo "frame: $left $right $top $bottom; off centre by $dx/2, $dy/2 pixels"
 [ "${dx#-}" -le 2 ] && [ "$dy" -ge -2 ] && [ "$dy" -le $((30 * dpi / 96)) ] ||
     fail "the window is not centred on the ${screen_width}x${screen_height} screen"
 
-# What a card shows now, as a digest of its pixels on the screen, and the
-# window as a picture for DUPLIMO_SCREENSHOTS. A card's place is in
-# twips as the window lays it out, rounded to pixels at the display's dpi:
-# card i (0 to 59) at row i / 10, column i % 10 of the board.
+# card I: where card I (from 0) is on the screen, the place of its back
+# rounded to pixels at the display's dpi.
 pixels() { echo $((($1 * dpi + 720) / 1440)); }
 card() {
-    local left=$((75 + 300 + 825 * ($1 % 10))) top=$((1200 + 300 + 825 * ($1 / 10)))
-    local size=$(($(pixels $((left + 700))) - $(pixels $left)))
-    echo "${size}x${size}+$((x + $(pixels $left)))+$((y + $(pixels $top)))"
+    local left top size
+    read -r left top size < <(awk -v i="$1" '$1 == "control" && $2 == "btnsuperior" && $3 == i {print $4, $5, $6}' "$layout")
+    size=$(($(pixels $((left + size))) - $(pixels "$left")))
+    echo "${size}x${size}+$((x + $(pixels "$left")))+$((y + $(pixels "$top")))"
 }
+# What card I shows now, as a digest of its pixels; card_changed I DIGEST:
+# whether it shows something else than DIGEST.
 shows() {
     shown_digest "$(card "$1")"
 }
-# card_changed I DIGEST: whether card I shows something else than DIGEST.
 card_changed() {
     [ "$(shows "$1")" != "$2" ]
 }
+# screenshot NAME: the window, frame and all, as NAME.png in
+# DUPLIMO_SCREENSHOTS.
 screenshot() {
     [ -n "${DUPLIMO_SCREENSHOTS:-}" ] || return 0
     shown_picture "$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))" \
@@ -122,7 +138,7 @@ drawn() {
 }
 wait_for 10 drawn || fail "the window shows no board"
 
-same "the window at rest" "$(expected_tree 'at rest' TITLE="KAVREL Soluciones - Duplimo")" "$(tree "KAVREL Soluciones - Duplimo")"
+same "the window at rest" "$(expected_tree 'at rest' TITLE="$title")" "$(tree "$title")"
 echo "at rest: every control named, access keys Alt+I, Alt+L, Alt+T"
 
 # Alt+I deals, a moment later (an access key clicks after a short
@@ -138,10 +154,10 @@ echo "Alt+I: dealt"
 before=$(shows 1)
 press Right space
 wait_for 5 card_changed 1 "$before" || fail "Space turned no card"
-turned=$(tree "KAVREL Soluciones - Duplimo")
+turned=$(tree "$title")
 first=$(sed -n '4s/^    Button "\(.*\)" focused$/\1/p' <<<"$turned")
 is_picture "$first" || fail "the turned card is told as '$(sed -n 4p <<<"$turned")', not by its picture"
-same "the window with a card turned" "$(expected_tree 'a card turned' TITLE="KAVREL Soluciones - Duplimo" CARD="$first")" "$turned"
+same "the window with a card turned" "$(expected_tree 'a card turned' TITLE="$title" CARD="$first")" "$turned"
 echo "a card turned: told as '$first', the 59 others as their places"
 
 # Right and Space turn the third: the result, its text a child of its own.
@@ -162,7 +178,7 @@ screenshot partida
 # Alt+T pauses and continues, a moment after each key: Detener is named
 # Continuar, then Detener again.
 names_button() {  # names_button NAME: the window shows a button of that name
-    tree "KAVREL Soluciones - Duplimo" | grep -q "^    Button \"$1\""
+    tree "$title" | grep -q "^    Button \"$1\""
 }
 press_in "$main" alt+t
 wait_for 5 names_button Continuar || fail "Alt+T paused nothing"
@@ -176,7 +192,7 @@ echo "Alt+T, Alt+T: paused and continued"
 # again, are left out: Wine tells them as Windows does, when a window is
 # activated.
 followed() {
-    followed_focus "$focus_log" "KAVREL Soluciones - Duplimo" RESULTADO CONFIRMAR
+    followed_focus "$focus_log" "$title" RESULTADO CONFIRMAR
 }
 
 # Alt+L asks, its question a child of the box; Escape answers No.
@@ -218,7 +234,7 @@ wait_for 10 has_window CONFIRMAR || fail "a close from the window manager asked 
 press_in "$(window_named CONFIRMAR)" Escape
 wait_for 10 has_no_window CONFIRMAR || fail "the question stayed open after No"
 sleep 1
-! game_ended && has_window "KAVREL Soluciones - Duplimo" || fail "No ended the game"
+! game_ended && has_window "$title" || fail "No ended the game"
 echo "close, No: the game goes on"
 
 # Sí ends it, with status 0.
