@@ -9,19 +9,6 @@
 #include "window/layout.h"
 
 #include <cstdio>
-#include <string_view>
-
-namespace {
-
-const window::ControlSpec* find(std::string_view name)
-{
-    for (const window::ControlSpec& spec : window::frmprincipal_controls())
-        if (spec.name == name)
-            return &spec;
-    return nullptr;
-}
-
-}  // namespace
 
 int main()
 {
@@ -30,14 +17,10 @@ int main()
     for (const window::ControlSpec& spec : window::frmprincipal_controls()) {
         double left = spec.left, top = spec.top;
         for (const char* container = spec.container; container;) {
-            const window::ControlSpec* outer = find(container);
-            if (!outer) {
-                std::fprintf(stderr, "window_layout: %s lies in %s, which is no control\n", spec.name, container);
-                return 1;
-            }
-            left += outer->left;
-            top += outer->top;
-            container = outer->container;
+            const window::ControlSpec& outer = window::frmprincipal_control(container);
+            left += outer.left;
+            top += outer.top;
+            container = outer.container;
         }
         std::printf("control %s %d %g %g %g %g\n", spec.name, spec.index, left, top, spec.width, spec.height);
     }
