@@ -2,6 +2,11 @@
 # format support it: GCC and Clang, ELF and (with MinGW's linker defaults:
 # address randomisation, no execution of data) PE.
 option(DUPLIMO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+# WebAssembly keeps return addresses out of reach of the program's memory
+# and loads one module at a fixed place: no stack protector, no PIE.
+if(CMAKE_SYSTEM_NAME STREQUAL "Emscripten")
+    return()
+endif()
 
 # Position-independent executables: -fPIE/-fPIC when compiling, -pie when linking.
 include(CheckPIESupported)
