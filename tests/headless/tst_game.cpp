@@ -4,6 +4,9 @@
 
 #include "window/layout.h"
 
+#include <map>
+#include <tuple>
+
 namespace {
 
 // A game window with a player's commands.
@@ -376,4 +379,74 @@ TEST_CASE("where the keyboard goes and what is said")
         CHECK(g.focus() == (pair < 29 ? g.back(next).control() : g.f.btniniciar.control()));
     }
     CHECK(g.state() == "finished");
+}
+
+namespace {
+
+// A view that keeps its own copy of what it is told, as a page does.
+struct Mirror final : tk::headless::View {
+    struct Seen {
+        bool visible, enabled;
+        tk::Text caption, text;
+        tk::Picture picture;
+        std::int32_t interval;
+    };
+    std::map<const tk::Control*, Seen> seen;
+    const tk::Control* focus = nullptr;
+    std::vector<tk::Text> told;
+    int status = -1;
+
+    explicit Mirror(const std::deque<tk::Control>& controls)
+    {
+        for (const tk::Control& c : controls)
+            seen[&c] = copy(c);
+    }
+    static Seen copy(const tk::Control& c) { return {c.visible, c.enabled, c.caption, c.text, c.picture, c.interval}; }
+    void changed(const tk::Control& c, Change what) override
+    {
+        Seen& s = seen.at(&c);
+        const Seen now = copy(c);
+        switch (what) {
+        case Change::Visible: s.visible = now.visible; break;
+        case Change::Enabled: s.enabled = now.enabled; break;
+        case Change::Caption: s.caption = now.caption; break;
+        case Change::Text: s.text = now.text; break;
+        case Change::Picture: s.picture = now.picture; break;
+        case Change::Interval: s.interval = now.interval; break;
+        }
+    }
+    void focused(const tk::Control* c) override { focus = c; }
+    void said(const tk::Text& text) override { told.push_back(text); }
+    void ended(int exit_status) override { status = exit_status; }
+};
+
+}  // namespace
+
+// A page shows what it is told: after a game, a pause, a miss, a pair and
+// the end, it must show every control as it is.
+TEST_CASE("a view is told every change a player could see")
+{
+    Game g;
+    Mirror view(g.w.controls());
+    g.w.set_view(&view);
+    g.run("sppdd");
+    const int i = g.cell_on_board();
+    g.pick(i);
+    g.pick(g.partner(i));
+    g.w.move_over(7, 1);
+    for (const tk::Control& c : g.w.controls()) {
+        INFO(c.name);
+        const Mirror::Seen& s = view.seen.at(&c);
+        CHECK(s.visible == c.visible);
+        CHECK(s.enabled == c.enabled);
+        CHECK(s.caption == c.caption);
+        CHECK(s.text == c.text);
+        CHECK(s.picture == c.picture);
+        CHECK(s.interval == c.interval);
+    }
+    CHECK(view.focus == g.focus());
+    CHECK(view.told == g.w.front_end().said());
+    g.answers = {tk::IDYES};
+    g.click(g.f.btnsalir);
+    CHECK(view.status == 0);
 }

@@ -23,6 +23,19 @@ const Control* require(const Control* control)
     return control;
 }
 
+using Change = headless::View::Change;
+
+// Sets a property and tells the view of a change.
+template <class Value>
+void update(Control* control, Value Control::*property, const Value& value, Change change)
+{
+    if (control->*property == value)
+        return;
+    control->*property = value;
+    if (control->view)
+        control->view->changed(*control, change);
+}
+
 }  // namespace
 
 Control* Button::checked() const { return require(c_); }
@@ -33,15 +46,15 @@ void Button::set_visible(bool on)
     Control* button = checked();
     if (button->visible == on)
         return;
-    button->visible = on;
+    update(button, &Control::visible, on, Change::Visible);
     if (button->front_end)
         button->front_end->cell_changed(button->cell);
 }
 
 bool Button::enabled() const { return checked()->enabled; }
-void Button::set_enabled(bool on) { checked()->enabled = on; }
+void Button::set_enabled(bool on) { update(checked(), &Control::enabled, on, Change::Enabled); }
 Text Button::caption() const { return checked()->caption; }
-void Button::set_caption(const Text& caption) { checked()->caption = caption; }
+void Button::set_caption(const Text& caption) { update(checked(), &Control::caption, caption, Change::Caption); }
 Text Button::tag() const { return checked()->tag; }
 void Button::set_tag(const Text& tag) { checked()->tag = tag; }
 
@@ -54,19 +67,19 @@ std::int16_t Button::index() const
 }
 
 Picture Button::picture() const { return checked()->picture; }
-void Button::set_picture(const Picture& picture) { checked()->picture = picture; }
+void Button::set_picture(const Picture& picture) { update(checked(), &Control::picture, picture, Change::Picture); }
 
 Control* Frame::checked() const { return require(c_); }
 bool Frame::enabled() const { return checked()->enabled; }
-void Frame::set_enabled(bool on) { checked()->enabled = on; }
+void Frame::set_enabled(bool on) { update(checked(), &Control::enabled, on, Change::Enabled); }
 
 Control* Label::checked() const { return require(c_); }
 Text Label::caption() const { return checked()->caption; }
-void Label::set_caption(const Text& caption) { checked()->caption = caption; }
+void Label::set_caption(const Text& caption) { update(checked(), &Control::caption, caption, Change::Caption); }
 
 Control* TextBox::checked() const { return require(c_); }
 Text TextBox::text() const { return checked()->text; }
-void TextBox::set_text(const Text& text) { checked()->text = text; }
+void TextBox::set_text(const Text& text) { update(checked(), &Control::text, text, Change::Text); }
 
 Control* Timer::checked() const { return require(c_); }
 std::int32_t Timer::interval() const { return checked()->interval; }
@@ -75,7 +88,7 @@ void Timer::set_interval(std::int32_t milliseconds)
 {
     if (milliseconds < 0)
         raise(ERR_INVALID_CALL);
-    checked()->interval = milliseconds;
+    update(checked(), &Control::interval, milliseconds, Change::Interval);
 }
 
 std::int16_t ImageList::count() const { return require(c_)->count; }

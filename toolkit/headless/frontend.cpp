@@ -26,7 +26,21 @@ void FrontEnd::cell_changed(int cell)
     Control* left = c.showing;
     c.showing = now;
     if (focus_ == left && left)
-        focus_ = focus_rule_ ? focus_rule_(cell, now) : now;
+        set_focus(focus_rule_ ? focus_rule_(cell, now) : now);
+}
+
+void FrontEnd::set_focus(Control* control)
+{
+    focus_ = control;
+    if (view_)
+        view_->focused(control);
+}
+
+void FrontEnd::say(const Text& text)
+{
+    said_.push_back(text);
+    if (view_)
+        view_->said(text);
 }
 
 std::int16_t FrontEnd::message_box(const MessageBoxCall& call, const BoxSetting& setting)
@@ -42,16 +56,16 @@ std::int16_t FrontEnd::message_box(const MessageBoxCall& call, const BoxSetting&
         throw;
     }
     box_open_ = false;
-    if (setting.focus_back)
-        focus_ = had_focus;
-    else
-        focus_ = nullptr;  // with the window, for its handler to place
+    // Back where it was, or with the window, for its handler to place.
+    set_focus(setting.focus_back ? had_focus : nullptr);
     return answer;
 }
 
-void FrontEnd::end(int /*status*/)
+void FrontEnd::end(int status)
 {
     ended_ = true;
+    if (view_)
+        view_->ended(status);
 }
 
 }  // namespace tk::headless

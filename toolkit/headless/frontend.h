@@ -1,6 +1,7 @@
 // The headless front end: no toolkit at all. Message boxes are answered by
 // a hook, what is said is kept, and the keyboard focus is a pointer moved
-// as the window's policy decides.
+// as the window's policy decides. A view, where one is set, hears of the
+// keyboard, what is said and the end, to show them.
 #pragma once
 
 #include "toolkit/frontend.h"
@@ -16,6 +17,7 @@ public:
     // answers as closed without a button.
     using Answer = std::function<std::int16_t(const MessageBoxCall&, const BoxSetting&)>;
     void set_answer(Answer answer) { answer_ = std::move(answer); }
+    void set_view(View* view) { view_ = view; }
 
     // The card grid: back and face of each cell, in cell order.
     void add_cell(Control& back, Control& face);
@@ -32,9 +34,9 @@ public:
     std::int16_t message_box(const MessageBoxCall& call, const BoxSetting& setting) override;
     void end(int status) override;
     Control* focus() const override { return focus_; }
-    void set_focus(Control* control) override { focus_ = control; }
+    void set_focus(Control* control) override;
     void set_focus_rule(FocusRule rule) override { focus_rule_ = std::move(rule); }
-    void say(const Text& text) override { said_.push_back(text); }
+    void say(const Text& text) override;
 
 private:
     struct Cell {
@@ -44,6 +46,7 @@ private:
     };
     std::vector<Cell> cells_;
     Answer answer_;
+    View* view_ = nullptr;
     FocusRule focus_rule_;
     Control* focus_ = nullptr;
     std::vector<Text> said_;

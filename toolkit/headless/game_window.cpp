@@ -82,6 +82,13 @@ Control* GameWindow::control(std::string_view name)
     return nullptr;
 }
 
+void GameWindow::set_view(View* view)
+{
+    for (Control& c : controls_)
+        c.view = view;
+    front_end_.set_view(view);
+}
+
 void GameWindow::load()
 {
     runtime_.dispatch([this] { window::centrar_formulario(form_.me); });

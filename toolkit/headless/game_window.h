@@ -26,6 +26,11 @@ public:
     FrontEnd& front_end() { return front_end_; }
     // The control of that name (array elements end in _index), or nullptr.
     Control* control(std::string_view name);
+    // Every control, the window first, then in the description's order.
+    const std::deque<Control>& controls() const { return controls_; }
+    // Shows the window: every change a player could see, the keyboard,
+    // what is said and the end go to the view as well.
+    void set_view(View* view);
 
     // Raises Load: centres the window.
     void load();
