@@ -5,6 +5,7 @@
 #include "window/layout.h"
 
 #include <map>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -379,6 +380,52 @@ TEST_CASE("where the keyboard goes and what is said")
         CHECK(g.focus() == (pair < 29 ? g.back(next).control() : g.f.btniniciar.control()));
     }
     CHECK(g.state() == "finished");
+}
+
+// The same walk as on Qt: along rows and columns, cells off the board
+// skipped, a turned card a stop on its face, and late in a game no cell out
+// of reach.
+TEST_CASE("arrows move along the rows and columns of the board")
+{
+    Game g;
+    const auto arrow_from = [&g](int from, window::Arrow key) {
+        g.w.front_end().set_focus(g.w.front_end().showing(from));
+        g.w.arrow(key);
+        return g.focus() ? g.focus()->cell : -1;
+    };
+    using enum window::Arrow;
+    g.start();
+    REQUIRE(g.focus() == g.back(0).control());
+    const std::pair<window::Arrow, int> walk[] = {{Right, 1}, {Down, 11}, {Left, 10}, {Up, 0}, {Up, 0}, {Left, 0}};
+    for (auto [key, cell] : walk) {
+        g.w.arrow(key);
+        CHECK(g.focus() == g.back(cell).control());
+    }
+    for (int gone : {1, 2}) {
+        g.back(gone).set_visible(false);
+        g.face(gone).set_visible(false);
+    }
+    g.back(3).set_visible(false);
+    g.w.arrow(Right);
+    CHECK(g.focus() == g.face(3).control());
+    g.w.arrow(Right);
+    CHECK(g.focus() == g.back(4).control());
+
+    const std::set<int> left = {5, 13, 47, 54, 58};
+    for (int i = 0; i < game::cells; ++i)
+        if (!left.contains(i)) {
+            g.back(i).set_visible(false);
+            g.face(i).set_visible(false);
+        }
+    const std::tuple<int, window::Arrow, int> moves[] = {{47, Right, 54}, {47, Left, 13}, {47, Down, 58}, {47, Up, 13},
+                                                         {54, Up, 47},    {54, Right, 58}, {5, Down, 13},  {5, Left, 5},
+                                                         {58, Right, 58}, {13, Up, 5}};
+    for (auto [from, key, to] : moves)
+        CHECK(arrow_from(from, key) == to);
+    // A key away from the board moves nothing.
+    g.w.front_end().set_focus(g.f.btnsalir.control());
+    g.w.arrow(Left);
+    CHECK(g.focus() == g.f.btnsalir.control());
 }
 
 namespace {

@@ -150,6 +150,15 @@ void GameWindow::close()
         query_unload(0);
 }
 
+void GameWindow::arrow(window::Arrow key)
+{
+    const Control* card = front_end_.focus();
+    if (!card || card->cell < 0 || front_end_.box_open())
+        return;
+    const int to = window::arrow_target(card->cell, key, [this](int cell) { return front_end_.showing(cell) != nullptr; });
+    front_end_.set_focus(front_end_.showing(to));
+}
+
 void GameWindow::query_unload(std::int16_t unload_mode)
 {
     std::int16_t cancel = 0;

@@ -7,6 +7,7 @@
 #include "game/form.h"
 #include "toolkit/headless/frontend.h"
 #include "toolkit/runtime.h"
+#include "window/board_keys.h"
 #include "window/focus_and_speech.h"
 
 #include <deque>
@@ -46,6 +47,8 @@ public:
     void move_over(int cell, std::int16_t shift);
     // A close from the window system: asks, as every close does.
     void close();
+    // An arrow key while a card has the keyboard: to the neighbouring cell.
+    void arrow(window::Arrow key);
 
 private:
     bool can_click(const Control* control) const;
