@@ -1,7 +1,53 @@
 # The web build: the logic's tests and the soak on the headless front end,
-# run by node.
+# run by node; and the game as a folder of static files, site/.
 if(BUILD_TESTING)
     enable_testing()
     add_subdirectory(tests/shared)
     add_subdirectory(tests/headless)
 endif()
+
+set(site ${CMAKE_BINARY_DIR}/site)
+set(web ${PROJECT_SOURCE_DIR}/toolkit/web)
+
+# The page's window, written from the description at build time, by a
+# program node runs.
+add_executable(make_page toolkit/web/make_page.cpp)
+target_link_libraries(make_page PRIVATE window_policy)
+target_link_options(make_page PRIVATE -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sWASM_ASYNC_COMPILATION=0)
+add_custom_command(OUTPUT ${site}/index.html ${site}/layout.css
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
+    COMMAND make_page ${site}/index.html ${site}/layout.css
+    DEPENDS make_page
+    COMMENT "Writing the page from the window's description")
+
+# The program: the headless window with the page as its view.
+add_executable(duplimo toolkit/web/main.cpp toolkit/web/page.cpp)
+target_link_libraries(duplimo PRIVATE window_headless)
+target_link_options(duplimo PRIVATE
+    --js-library ${web}/library.js
+    -sENVIRONMENT=web
+    # The program waits for a message box's answer inside a handler.
+    -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['page_box']")
+set_target_properties(duplimo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site} LINK_DEPENDS ${web}/library.js)
+
+# The pictures, as the desktop game has them: the card pictures by number.
+set(pictures ${PROJECT_SOURCE_DIR}/window/pictures)
+set(site_files ${site}/duplimo.css)
+add_custom_command(OUTPUT ${site}/duplimo.css
+    COMMAND ${CMAKE_COMMAND} -E copy ${web}/duplimo.css ${site}/duplimo.css
+    DEPENDS ${web}/duplimo.css)
+foreach(picture iniciar_32 detener_32 salir_32 icono_16 icono_32)
+    add_custom_command(OUTPUT ${site}/pictures/${picture}.png
+        COMMAND ${CMAKE_COMMAND} -E copy ${pictures}/${picture}.png ${site}/pictures/${picture}.png
+        DEPENDS ${pictures}/${picture}.png)
+    list(APPEND site_files ${site}/pictures/${picture}.png)
+endforeach()
+file(GLOB cards RELATIVE ${pictures}/cards CONFIGURE_DEPENDS ${pictures}/cards/*.png)
+foreach(card ${cards})
+    string(SUBSTRING ${card} 0 2 number)
+    add_custom_command(OUTPUT ${site}/pictures/cards/${number}.png
+        COMMAND ${CMAKE_COMMAND} -E copy ${pictures}/cards/${card} ${site}/pictures/cards/${number}.png
+        DEPENDS ${pictures}/cards/${card})
+    list(APPEND site_files ${site}/pictures/cards/${number}.png)
+endforeach()
+add_custom_target(site ALL DEPENDS duplimo ${site}/index.html ${site}/layout.css ${site_files})

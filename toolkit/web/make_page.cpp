@@ -1,0 +1,271 @@
+// Writes the web page's window from the window's description: index.html
+// with every control the player sees, and layout.css with where each
+// stands, its font and colour, so that the page shows the window before
+// any script runs. Run at build time: make_page HTML CSS.
+#include "toolkit/convert.h"
+#include "window/layout.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using window::ControlSpec;
+using window::ControlType;
+
+constexpr double twips_per_pixel = 15;
+
+std::string id_of(const ControlSpec& spec)
+{
+    std::string id = spec.name;
+    if (spec.index >= 0)
+        id += '_' + std::to_string(spec.index);
+    return id;
+}
+
+std::string escaped(std::u16string_view text)
+{
+    std::string out;
+    for (char c : tk::to_utf8(text)) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string pixels(double twips)
+{
+    return std::to_string(std::lround(twips / twips_per_pixel)) + "px";
+}
+
+// A caption as a button shows it: the access key's letter underlined.
+std::string caption_html(std::u16string_view caption)
+{
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;
+            if (caption[i] != u'&') {
+                out += "<u>" + escaped(caption.substr(i, 1)) + "</u>";
+                continue;
+            }
+        }
+        out += escaped(caption.substr(i, 1));
+    }
+    return out;
+}
+
+// The access key's letter, lower case, or "" for none.
+std::string access_key(std::u16string_view caption)
+{
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == u'&' && caption[i + 1] == u'&')
+            ++i;
+        else if (caption[i] == u'&' && caption[i + 1] < 0x80)
+            return std::string(1, static_cast<char>(std::tolower(caption[i + 1])));
+    }
+    return {};
+}
+
+std::string font_css(const window::Font& font)
+{
+    if (!font.family)
+        return {};
+    char size[32];
+    std::snprintf(size, sizeof size, "%gpt", font.points);
+    return std::string("font:") + size + " \"" + font.family + "\",serif;";
+}
+
+std::string colour_css(std::int32_t colour)
+{
+    if (colour == window::default_colour)
+        return {};
+    char css[16];
+    std::snprintf(css, sizeof css, "color:#%06x;", static_cast<unsigned>(colour));
+    return css;
+}
+
+class Page {
+public:
+    Page()
+    {
+        for (const ControlSpec& spec : window::frmprincipal_controls())
+            children_[spec.container ? spec.container : ""].push_back(&spec);
+    }
+
+    // The controls of a container, in tab order: the document's order, as
+    // a screen reader reads it.
+    void write_children(const char* container, int depth)
+    {
+        std::vector<const ControlSpec*> list = children_[container];
+        std::stable_sort(list.begin(), list.end(),
+                         [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+        for (std::size_t k = 0; k < list.size(); ++k)
+            write_control(*list[k], container, depth);
+    }
+
+    std::string html, css;
+
+private:
+    void write_control(const ControlSpec& spec, const char* container, int depth)
+    {
+        const std::string id = id_of(spec);
+        const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
+        const std::string tab = spec.tab_index >= 0 ? " tabindex=\"" + std::to_string(spec.tab_index + 1) + "\"" : "";
+        const std::string disabled = spec.enabled ? "" : " disabled";
+        switch (spec.type) {
+        case ControlType::Frame:
+            html += indent + "<fieldset id=\"" + id + "\" class=\"frame\"" + disabled;
+            if (spec.accessible_name)
+                html += " aria-label=\"" + escaped(spec.accessible_name) + "\"";
+            html += ">\n";
+            if (*spec.caption)
+                html += indent + "  <legend>" + escaped(spec.caption) + "</legend>\n";
+            write_children(spec.name, depth + 1);
+            html += indent + "</fieldset>\n";
+            css += "#" + id + ">legend{" + font_css(spec.font) + colour_css(spec.colour) + "}\n";
+            break;
+        case ControlType::Label:
+            if (const ControlSpec* box = labelled(spec, container))
+                html += indent + "<label id=\"" + id + "\" class=\"label\" for=\"" + id_of(*box) + "\">" +
+                        escaped(spec.caption) + "</label>\n";
+            else
+                html += indent + "<span id=\"" + id + "\" class=\"label\">" + escaped(spec.caption) + "</span>\n";
+            break;
+        case ControlType::TextBox:
+            html += indent + "<input id=\"" + id + "\" class=\"textbox\" type=\"text\"" + tab + (spec.locked ? " readonly" : "") +
+                    disabled + ">\n";
+            if (spec.centred)
+                css += "#" + id + "{text-align:center}\n";
+            break;
+        case ControlType::CommandButton:
+            html += indent + "<button id=\"" + id + "\" type=\"button\"" + tab + disabled;
+            if (spec.index >= 0 && spec.graphical) {  // a face: hidden under its back
+                html += " class=\"card face\" hidden><img alt=\"\"></button>\n";
+            } else if (spec.index >= 0) {
+                const std::u16string name = tk::Text(window::card_back_name);
+                html += " class=\"card back\" aria-label=\"" +
+                        escaped(name.substr(0, name.find(u"%1")) + tk::cstr(std::int32_t{spec.index + 1})) + "\"></button>\n";
+            } else {
+                const std::string key = access_key(spec.caption);
+                html += " class=\"command\"";
+                if (!key.empty())
+                    html += " data-key=\"" + key + "\" aria-keyshortcuts=\"Alt+" + key + "\"";
+                html += ">";
+                if (spec.picture)
+                    html += std::string("<img src=\"pictures/") + spec.picture + "_32.png\" alt=\"\">";
+                html += "<span class=\"caption\">" + caption_html(spec.caption) + "</span></button>\n";
+            }
+            break;
+        case ControlType::Timer:
+        case ControlType::ImageList:
+            return;  // not shown
+        }
+        css += "#" + id + "{left:" + pixels(spec.left) + ";top:" + pixels(spec.top);
+        if (spec.width > 0) {
+            // Edges rounded apart, so that neighbours keep their gaps.
+            css += ";width:" + std::to_string(std::lround((spec.left + spec.width) / twips_per_pixel) -
+                                              std::lround(spec.left / twips_per_pixel)) +
+                   "px;height:" +
+                   std::to_string(std::lround((spec.top + spec.height) / twips_per_pixel) -
+                                  std::lround(spec.top / twips_per_pixel)) +
+                   "px";
+        }
+        css += ";z-index:" + std::to_string(stacking(spec, container));
+        if (spec.type != ControlType::Frame)
+            css += ";" + font_css(spec.font) + colour_css(spec.colour);
+        css += "}\n";
+    }
+
+    // The text box in the same container whose name is this label's caption.
+    const ControlSpec* labelled(const ControlSpec& label, const char* container)
+    {
+        for (const ControlSpec* spec : children_[container])
+            if (spec->type == ControlType::TextBox && spec->accessible_name &&
+                std::u16string_view(spec->accessible_name) == label.caption)
+                return spec;
+        return nullptr;
+    }
+
+    // Listed earlier lies above.
+    int stacking(const ControlSpec& spec, const char* container)
+    {
+        const std::vector<const ControlSpec*>& list = children_[container];
+        for (std::size_t k = 0; k < list.size(); ++k)
+            if (list[k] == &spec)
+                return static_cast<int>(list.size() - k);
+        return 0;
+    }
+
+    std::map<std::string, std::vector<const ControlSpec*>> children_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_page HTML CSS\n");
+        return 2;
+    }
+    const window::WindowSpec& window = window::frmprincipal_window;
+    Page page;
+    page.write_children("", 3);
+    const std::string caption = escaped(window.caption);
+    std::ofstream html(argv[1], std::ios::binary);
+    html << "<!DOCTYPE html>\n"
+            "<html lang=\"es\">\n"
+            "<head>\n"
+            "<meta charset=\"utf-8\">\n"
+            "<meta name=\"viewport\" content=\"width=device-width\">\n"
+            "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' "
+            "'wasm-unsafe-eval'; connect-src 'self'; style-src 'self'; img-src 'self'\">\n"
+            "<title>"
+         << caption << "</title>\n"
+         << "<link rel=\"icon\" href=\"pictures/" << window.icon << "_32.png\">\n"
+         << "<link rel=\"stylesheet\" href=\"duplimo.css\">\n"
+            "<link rel=\"stylesheet\" href=\"layout.css\">\n"
+            "<script src=\"duplimo.js\" defer></script>\n"
+            "</head>\n"
+            "<body>\n"
+            "<div class=\"desk\">\n"
+            "  <header class=\"title\"><img src=\"pictures/"
+         << window.icon << "_16.png\" alt=\"\"><h1>" << caption << "</h1></header>\n"
+         << "  <main id=\"frmprincipal\" class=\"window\" tabindex=\"-1\" aria-label=\"" << caption << "\">\n"
+         << page.html
+         << "  </main>\n"
+            "  <p id=\"ended\" class=\"ended\" hidden>El programa ha terminado. Vuelva a cargar la página para "
+            "jugar otra vez.</p>\n"
+            "  <p id=\"failed\" class=\"ended\" hidden>El programa ha terminado por un error. Vuelva a cargar la "
+            "página para jugar otra vez.</p>\n"
+            "  <noscript><p class=\"ended\">Duplimo necesita JavaScript para jugar.</p></noscript>\n"
+            "</div>\n"
+            "<div id=\"said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
+            "<dialog id=\"box\" role=\"alertdialog\" aria-labelledby=\"box-title\" aria-describedby=\"box-text\">\n"
+            "  <h2 id=\"box-title\" class=\"title\"></h2>\n"
+            "  <p id=\"box-text\"></p>\n"
+            "  <div class=\"answers\">\n"
+            "    <button id=\"box-ok\" type=\"button\" data-key=\"a\" aria-keyshortcuts=\"Alt+a\"><u>A</u>ceptar</button>\n"
+            "    <button id=\"box-yes\" type=\"button\" data-key=\"s\" aria-keyshortcuts=\"Alt+s\"><u>S</u>í</button>\n"
+            "    <button id=\"box-no\" type=\"button\" data-key=\"n\" aria-keyshortcuts=\"Alt+n\"><u>N</u>o</button>\n"
+            "  </div>\n"
+            "</dialog>\n"
+            "</body>\n"
+            "</html>\n";
+    std::ofstream css(argv[2], std::ios::binary);
+    css << "/* Generated from the window's description; do not edit. */\n"
+        << ".window{width:" << pixels(window.client_width) << ";height:" << pixels(window.client_height) << "}\n"
+        << page.css;
+    return html && css ? 0 : 1;
+}
