@@ -4,6 +4,7 @@
 #   ./go test      build and run every test
 #   ./go package   build the Debian package
 #   ./go windows   build the Windows installer
+#   ./go web       build the web page and serve it on this machine
 # The Windows build and its checks need Debian 13 (its MinGW-w64, Qt and
 # Wine); elsewhere they run in a Debian 13 chroot (tests/in_debian.sh).
 set -euo pipefail
@@ -18,6 +19,8 @@ test_packages=(clang doctest-dev qt6-base-private-dev appstream appstream-compos
 windows_packages=(g++-mingw-w64-x86-64-posix nsis dpkg-dev)
 windows_test_packages=(wine wine64 fonts-wine xvfb openbox xdotool x11-utils wmctrl imagemagick faketime binutils)
 windows_release=trixie
+# The web page, built with Emscripten, served by Python.
+web_packages=(cmake ninja-build emscripten python3)
 
 # install_missing PACKAGE...: installs with apt-get those not installed yet.
 install_missing() {
@@ -162,8 +165,16 @@ windows)
     build_windows build-windows installer -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     installer build-windows
     ;;
+web)
+    install_missing "${web_packages[@]}"
+    emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build build-web --target site
+    port=${DUPLIMO_PORT:-8000}
+    echo "Duplimo: http://127.0.0.1:$port/ (Ctrl+C stops the server)"
+    exec python3 -m http.server --bind 127.0.0.1 --directory build-web/site "$port"
+    ;;
 *)
-    echo "usage: $0 play|test|package|windows" >&2
+    echo "usage: $0 play|test|package|windows|web" >&2
     exit 2
     ;;
 esac
