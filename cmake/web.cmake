@@ -51,3 +51,15 @@ foreach(card ${cards})
     list(APPEND site_files ${site}/pictures/cards/${number}.png)
 endforeach()
 add_custom_target(site ALL DEPENDS duplimo ${site}/index.html ${site}/layout.css ${site_files})
+
+# A short game played in Chromium, headless, through its driver; Chromium's
+# screenshot of a box over the board is left in web-play.png.
+if(BUILD_TESTING)
+    find_program(SYSTEM_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    find_program(CHROMIUM chromium NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    find_program(CHROMEDRIVER chromedriver NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    add_test(NAME web_play_chromium
+        COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/play_in_chromium.py ${site} ${CMAKE_BINARY_DIR}/web-play.png)
+    set_tests_properties(web_play_chromium PROPERTIES LABELS web TIMEOUT 180
+        ENVIRONMENT "DUPLIMO_CHROMIUM=${CHROMIUM};DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}")
+endif()

@@ -1,0 +1,181 @@
+#!/usr/bin/env python3
+"""Plays a short game of the web build in headless Chromium and checks the
+page: Start, a miss and a pair answered, Pause and Continue, the clock
+running through an open box, Exit refused, then Exit accepted, which ends
+the program. Usage: play_in_chromium.py SITE_DIR [SCREENSHOT.png]"""
+import functools
+import http.server
+import os
+import shutil
+import sys
+import tempfile
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    handler = functools.partial(Quiet, directory=folder)
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def wait_for(what, condition, seconds=10):
+    deadline = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError('timed out waiting for ' + what)
+        time.sleep(0.05)
+
+
+def main():
+    site = sys.argv[1]
+    shot = sys.argv[2] if len(sys.argv) > 2 else None
+    server = serve(site)
+    profile = tempfile.mkdtemp(prefix='duplimo-chromium-')
+    options = webdriver.ChromeOptions()
+    options.binary_location = os.environ.get('DUPLIMO_CHROMIUM') or shutil.which('chromium')
+    for flag in ('--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+                 '--disable-component-update', '--disable-sync', '--user-data-dir=' + profile, '--window-size=800,600',
+                 '--lang=es'):
+        options.add_argument(flag)
+    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+    driver = webdriver.Chrome(service=Service(os.environ.get('DUPLIMO_CHROMEDRIVER') or shutil.which('chromedriver')),
+                              options=options)
+    try:
+        try:
+            play(driver, 'http://127.0.0.1:%d/' % server.server_port, shot)
+        except Exception:
+            for entry in driver.get_log('browser'):
+                print('console:', entry['message'], file=sys.stderr)
+            raise
+        problems = [entry['message'] for entry in driver.get_log('browser') if entry['level'] in ('SEVERE', 'WARNING')]
+        assert not problems, 'the console reported: %s' % problems
+    finally:
+        driver.quit()
+        server.shutdown()
+        shutil.rmtree(profile, ignore_errors=True)
+    print('played a short game in Chromium')
+
+
+def play(driver, url, shot):
+    driver.get(url)
+    by_id = functools.partial(driver.find_element, By.ID)
+    js = driver.execute_script
+    # The page is the window before any script: every control in place.
+    assert driver.title == 'KAVREL Soluciones - Duplimo'
+    assert js('return document.documentElement.lang') == 'es'
+    assert len(driver.find_elements(By.CSS_SELECTOR, '#frmprincipal .card')) == 120
+    assert by_id('frmprincipal').size == {'width': 592, 'height': 440}
+    wait_for('the program', lambda: js('return document.activeElement.id') == 'btniniciar')
+    assert not by_id('btndetener').is_enabled()
+
+    def text(name):
+        return by_id(name).get_attribute('value')
+
+    def box():
+        return js("const b = document.getElementById('box'); return b.open ? "
+                  "[b.getAttribute('role'), b.querySelector('h2').textContent, b.querySelector('p').textContent] : null")
+
+    def answer(button):
+        by_id(button).click()
+        wait_for('the box to close', lambda: box() is None)
+
+    # Start deals: the board takes the keyboard, counters at 0, the clock runs.
+    by_id('btniniciar').click()
+    wait_for('the deal', lambda: text('txtacertados') == '0')
+    assert js('return document.activeElement.id') == 'btnsuperior_0'
+    assert not by_id('btniniciar').is_enabled() and by_id('btndetener').is_enabled()
+    wait_for('a tick', lambda: text('txttiempo') == '1', seconds=3)
+
+    # The pair keys, as the peek shows them with Shift held over each back.
+    keys = {}
+    ActionChains(driver).key_down(Keys.SHIFT).perform()
+    for cell in range(60):
+        ActionChains(driver).move_to_element(by_id('btnsuperior_%d' % cell)).perform()
+        keys[cell] = js("return document.getElementById('Label5').textContent")
+    ActionChains(driver).key_up(Keys.SHIFT).perform()
+    ActionChains(driver).move_to_element(by_id('btnsuperior_0')).perform()
+    assert js("return document.getElementById('Label5').textContent") == '', 'the peek without Shift'
+    assert all(keys.values()), keys
+    partner = next(c for c in range(1, 60) if keys[c] == keys[0])
+    stranger = next(c for c in range(1, 60) if keys[c] != keys[0])
+
+    # A miss: both faces shown while the box asks; the clock goes on meanwhile.
+    by_id('btnsuperior_0').click()
+    assert by_id('btnimagen_0').is_displayed() and not by_id('btnsuperior_0').is_displayed()
+    assert by_id('btnimagen_0').get_attribute('aria-label')
+    by_id('btnsuperior_%d' % stranger).click()
+    assert wait_for('the result', box) == ['alertdialog', 'RESULTADO', 'Incorrecto']
+    ticks = text('txttiempo')
+    wait_for('a tick behind the box', lambda: text('txttiempo') != ticks, seconds=3)
+    other = next(c for c in range(1, 60) if c not in (partner, stranger))
+    ActionChains(driver).move_to_element(by_id('btnsuperior_%d' % other)).click().perform()  # behind the box
+    if shot:
+        driver.save_screenshot(shot)
+    answer('box-ok')
+    assert text('txtfallados') == '1'
+    assert by_id('btnsuperior_0').is_displayed() and by_id('btnsuperior_%d' % stranger).is_displayed()
+    assert by_id('btnsuperior_%d' % other).is_displayed(), 'a click behind the box reached the board'
+    assert js('return document.activeElement.id') == 'btnsuperior_%d' % stranger
+    assert 'Fallados 1' in by_id('said').text or 'Fallados 1' in js("return document.getElementById('said').textContent")
+
+    # A pair, by the keyboard: Space on the focused back, arrows between.
+    by_id('btnsuperior_0').send_keys(Keys.SPACE)
+    by_id('btnsuperior_%d' % partner).click()
+    assert wait_for('the result', box)[2] == 'Correcto'
+    answer('box-ok')
+    assert text('txtacertados') == '1'
+    assert not by_id('btnsuperior_0').is_displayed() and not by_id('btnimagen_0').is_displayed()
+    focused = js('return document.activeElement.id')
+    assert focused.startswith('btnsuperior_'), focused
+    cell = int(focused.split('_')[1])
+    by_id(focused).send_keys(Keys.ARROW_DOWN)
+    assert js('return document.activeElement.id') == 'btnsuperior_%d' % (cell + 10)
+
+    # Pause by its access key: the clock and the board stop; Continue.
+    ActionChains(driver).key_down(Keys.ALT).send_keys('t').key_up(Keys.ALT).perform()
+    wait_for('the pause', lambda: by_id('btndetener').text == 'Continuar')
+    assert not by_id('btnsuperior_%d' % partner).is_enabled() if by_id('btnsuperior_%d' % partner).is_displayed() else True
+    paused_at = text('txttiempo')
+    time.sleep(1.5)
+    assert text('txttiempo') == paused_at
+    by_id('btndetener').click()
+    wait_for('the game again', lambda: by_id('btndetener').text == 'Detener')
+    assert js("return document.querySelector('#btndetener u').textContent") == 't'
+
+    # Leaving the page while a game runs would ask.
+    assert js('return Module._duplimo_playing()') == 1
+
+    # Exit: No keeps everything; Yes ends the program.
+    by_id('btnsalir').click()
+    assert wait_for('the question', box) == ['alertdialog', 'CONFIRMAR', '¿Desea terminar el programa?']
+    answer('box-no')
+    assert by_id('frmprincipal').is_displayed()
+    by_id('btnsalir').click()
+    wait_for('the question', box)
+    answer('box-yes')
+    wait_for('the end', lambda: by_id('ended').is_displayed())
+    assert not by_id('frmprincipal').is_displayed()
+    assert 'terminado' in by_id('ended').text
+    stopped = text('txttiempo')
+    time.sleep(1.5)
+    assert text('txttiempo') == stopped
+
+
+if __name__ == '__main__':
+    main()
