@@ -95,8 +95,12 @@ def play(driver, url, shot):
         by_id(button).click()
         wait_for('the box to close', lambda: box() is None)
 
-    # Start deals: the board takes the keyboard, counters at 0, the clock runs.
-    by_id('btniniciar').click()
+    def alt(letter):
+        ActionChains(driver).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT).perform()
+
+    # Start, by its access key, deals: the board takes the keyboard,
+    # counters at 0, the clock runs.
+    alt('i')
     wait_for('the deal', lambda: text('txtacertados') == '0')
     assert js('return document.activeElement.id') == 'btnsuperior_0'
     assert not by_id('btniniciar').is_enabled() and by_id('btndetener').is_enabled()
@@ -148,7 +152,7 @@ def play(driver, url, shot):
     assert js('return document.activeElement.id') == 'btnsuperior_%d' % (cell + 10)
 
     # Pause by its access key: the clock and the board stop; Continue.
-    ActionChains(driver).key_down(Keys.ALT).send_keys('t').key_up(Keys.ALT).perform()
+    alt('t')
     wait_for('the pause', lambda: by_id('btndetener').text == 'Continuar')
     assert not by_id('btnsuperior_%d' % partner).is_enabled() if by_id('btnsuperior_%d' % partner).is_displayed() else True
     paused_at = text('txttiempo')
@@ -161,11 +165,18 @@ def play(driver, url, shot):
     # Leaving the page while a game runs would ask.
     assert js('return Module._duplimo_playing()') == 1
 
-    # Exit: No keeps everything; Yes ends the program.
+    # Exit: No, or Escape, keeps everything, the keyboard back on Exit;
+    # Yes ends the program.
     by_id('btnsalir').click()
     assert wait_for('the question', box) == ['alertdialog', 'CONFIRMAR', '¿Desea terminar el programa?']
     answer('box-no')
     assert by_id('frmprincipal').is_displayed()
+    alt('l')
+    wait_for('the question', box)
+    ActionChains(driver).send_keys(Keys.ESCAPE).perform()
+    wait_for('the box to close', lambda: box() is None)
+    assert by_id('frmprincipal').is_displayed() and by_id('btndetener').is_enabled()
+    assert js('return document.activeElement.id') == 'btnsalir'
     by_id('btnsalir').click()
     wait_for('the question', box)
     answer('box-yes')

@@ -29,9 +29,9 @@ mergeInto(LibraryManager.library, {
         if (k >= 0 && event.target.closest('.back'))
           page.call('move', k, (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0));
       });
+      // The keyboard on the panel itself is with the window: no control.
       panel.addEventListener('focusin', function (event) {
-        const k = numberOf(event.target);
-        if (k >= 0) page.call('focused', k);
+        page.call('focused', event.target === panel ? -1 : numberOf(event.target));
       });
       const arrows = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3 };
       document.addEventListener('keydown', function (event) {
