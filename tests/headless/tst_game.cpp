@@ -388,15 +388,15 @@ TEST_CASE("where the keyboard goes and what is said")
 TEST_CASE("arrows move along the rows and columns of the board")
 {
     Game g;
-    const auto arrow_from = [&g](int from, window::Arrow key) {
+    const auto arrow_from = [&g](int from, tk::Arrow key) {
         g.w.front_end().set_focus(g.w.front_end().showing(from));
         g.w.arrow(key);
         return g.focus() ? g.focus()->cell : -1;
     };
-    using enum window::Arrow;
+    using enum tk::Arrow;
     g.start();
     REQUIRE(g.focus() == g.back(0).control());
-    const std::pair<window::Arrow, int> walk[] = {{Right, 1}, {Down, 11}, {Left, 10}, {Up, 0}, {Up, 0}, {Left, 0}};
+    const std::pair<tk::Arrow, int> walk[] = {{Right, 1}, {Down, 11}, {Left, 10}, {Up, 0}, {Up, 0}, {Left, 0}};
     for (auto [key, cell] : walk) {
         g.w.arrow(key);
         CHECK(g.focus() == g.back(cell).control());
@@ -417,7 +417,7 @@ TEST_CASE("arrows move along the rows and columns of the board")
             g.back(i).set_visible(false);
             g.face(i).set_visible(false);
         }
-    const std::tuple<int, window::Arrow, int> moves[] = {{47, Right, 54}, {47, Left, 13}, {47, Down, 58}, {47, Up, 13},
+    const std::tuple<int, tk::Arrow, int> moves[] = {{47, Right, 54}, {47, Left, 13}, {47, Down, 58}, {47, Up, 13},
                                                          {54, Up, 47},    {54, Right, 58}, {5, Down, 13},  {5, Left, 5},
                                                          {58, Right, 58}, {13, Up, 5}};
     for (auto [from, key, to] : moves)

@@ -150,12 +150,16 @@ void GameWindow::close()
         query_unload(0);
 }
 
-void GameWindow::arrow(window::Arrow key)
+void GameWindow::arrow(Arrow key)
 {
     const Control* card = front_end_.focus();
     if (!card || card->cell < 0 || front_end_.box_open())
         return;
-    const int to = window::arrow_target(card->cell, key, [this](int cell) { return front_end_.showing(cell) != nullptr; });
+    const int to = arrow_target(card->cell, key, game::cells, [this](int cell) -> std::optional<Place> {
+        if (const Control* shown = front_end_.showing(cell))
+            return Place{shown->left, shown->top};
+        return std::nullopt;
+    });
     front_end_.set_focus(front_end_.showing(to));
 }
 

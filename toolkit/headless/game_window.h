@@ -5,9 +5,9 @@
 #pragma once
 
 #include "game/form.h"
+#include "toolkit/arrows.h"
 #include "toolkit/headless/frontend.h"
 #include "toolkit/runtime.h"
-#include "window/board_keys.h"
 #include "window/focus_and_speech.h"
 
 #include <deque>
@@ -48,7 +48,7 @@ public:
     // A close from the window system: asks, as every close does.
     void close();
     // An arrow key while a card has the keyboard: to the neighbouring cell.
-    void arrow(window::Arrow key);
+    void arrow(Arrow key);
 
 private:
     bool can_click(const Control* control) const;

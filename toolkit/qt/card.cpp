@@ -2,6 +2,7 @@
 // the backs' mouse moves.
 #include "toolkit/qt/card.h"
 
+#include "toolkit/arrows.h"
 #include "toolkit/qt/edge.h"
 #include "toolkit/qt/look.h"
 
@@ -11,41 +12,30 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include <cstdlib>
-#include <tuple>
 
 namespace tk::qt {
 
 namespace {
 
-// An arrow key: the nearest cell on the board straight along the card's row
-// or column. Where there is none, Left and Right go on to the previous or
-// next cell in reading order, so that they reach every cell on the board,
-// and Up and Down to the nearest row that way, to its cell nearest in
-// column (the left one of two as near). Returns false for any other key.
+// An arrow key: to the cell the board's rule gives (toolkit/arrows.h).
+// Returns false for any other key.
 bool arrow_to_neighbour(const CardGrid& grid, const Card* card, int key)
 {
-    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
-        return false;
-    const bool across = key == Qt::Key_Left || key == Qt::Key_Right;
-    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
-    const QPoint here = card->geometry().topLeft();
-    QWidget* best = nullptr;
-    std::tuple<bool, int, int, int> best_distance;
-    for (int cell = 0; cell < grid.count(); ++cell) {
-        QWidget* target = grid.showing(cell);
-        if (!target || cell == card->cell())
-            continue;
-        const QPoint there = target->geometry().topLeft();
-        const QPoint d = forward ? there - here : here - there;
-        const bool ahead = across ? d.y() > 0 || (d.y() == 0 && d.x() > 0) : d.y() > 0;
-        const auto distance = across ? std::tuple(false, d.y(), d.x(), 0)
-                                     : std::tuple(d.x() != 0, d.y(), std::abs(d.x()), there.x());
-        if (ahead && (!best || distance < best_distance))
-            best = target, best_distance = distance;
+    Arrow arrow;
+    switch (key) {
+    case Qt::Key_Left: arrow = Arrow::Left; break;
+    case Qt::Key_Right: arrow = Arrow::Right; break;
+    case Qt::Key_Up: arrow = Arrow::Up; break;
+    case Qt::Key_Down: arrow = Arrow::Down; break;
+    default: return false;
     }
-    if (best)
-        best->setFocus(Qt::OtherFocusReason);
+    const int to = arrow_target(card->cell(), arrow, grid.count(), [&grid](int cell) -> std::optional<Place> {
+        if (const QWidget* shown = grid.showing(cell))
+            return Place{static_cast<double>(shown->x()), static_cast<double>(shown->y())};
+        return std::nullopt;
+    });
+    if (to != card->cell())
+        grid.showing(to)->setFocus(Qt::OtherFocusReason);
     return true;
 }
 

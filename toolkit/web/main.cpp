@@ -35,7 +35,7 @@ EMSCRIPTEN_KEEPALIVE void duplimo_move(int k, int keys)
 // 0 Left, 1 Right, 2 Up, 3 Down.
 EMSCRIPTEN_KEEPALIVE void duplimo_arrow(int key)
 {
-    game_window->arrow(static_cast<window::Arrow>(key & 3));
+    game_window->arrow(static_cast<tk::Arrow>(key & 3));
 }
 
 // The player moved the keyboard to control k; while a box is open, the
