@@ -82,6 +82,7 @@ def play(driver, url, shot):
     assert len(driver.find_elements(By.CSS_SELECTOR, '#frmprincipal .card')) == 120
     assert by_id('frmprincipal').size == {'width': 592, 'height': 440}
     wait_for('the program', lambda: js('return document.activeElement.id') == 'btniniciar')
+    assert not js("return document.getElementById('frmprincipal').inert")
     assert not by_id('btndetener').is_enabled()
 
     def text(name):
@@ -104,7 +105,7 @@ def play(driver, url, shot):
     wait_for('the deal', lambda: text('txtacertados') == '0')
     assert js('return document.activeElement.id') == 'btnsuperior_0'
     assert not by_id('btniniciar').is_enabled() and by_id('btndetener').is_enabled()
-    wait_for('a tick', lambda: text('txttiempo') == '1', seconds=3)
+    wait_for('a tick', lambda: text('txttiempo') not in ('', '0'), seconds=3)
 
     # The pair keys, as the peek shows them with Shift held over each back.
     keys = {}
@@ -147,9 +148,15 @@ def play(driver, url, shot):
     assert not by_id('btnsuperior_0').is_displayed() and not by_id('btnimagen_0').is_displayed()
     focused = js('return document.activeElement.id')
     assert focused.startswith('btnsuperior_'), focused
-    cell = int(focused.split('_')[1])
-    by_id(focused).send_keys(Keys.ARROW_DOWN)
+    # The arrows from a back whose neighbours below and to the right are
+    # still on the board.
+    gone = (0, partner)
+    cell = next(c for c in range(50) if c % 10 < 9 and not {c, c + 1, c + 10} & set(gone))
+    js("document.getElementById('btnsuperior_%d').focus()" % cell)
+    by_id('btnsuperior_%d' % cell).send_keys(Keys.ARROW_DOWN)
     assert js('return document.activeElement.id') == 'btnsuperior_%d' % (cell + 10)
+    by_id('btnsuperior_%d' % (cell + 10)).send_keys(Keys.ARROW_UP, Keys.ARROW_RIGHT)
+    assert js('return document.activeElement.id') == 'btnsuperior_%d' % (cell + 1)
 
     # Pause by its access key: the clock and the board stop; Continue.
     alt('t')

@@ -51,6 +51,7 @@ mergeInto(LibraryManager.library, {
         }
       });
       window.addEventListener('beforeunload', page.beforeUnload);
+      panel.inert = false;
     },
     beforeUnload: function (event) {
       if (page.call('playing')) {

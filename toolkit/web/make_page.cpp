@@ -242,7 +242,8 @@ int main(int argc, char** argv)
             "<div class=\"desk\">\n"
             "  <header class=\"title\"><img src=\"pictures/"
          << window.icon << "_16.png\" alt=\"\"><h1>" << caption << "</h1></header>\n"
-         << "  <main id=\"frmprincipal\" class=\"window\" tabindex=\"-1\" aria-label=\"" << caption << "\">\n"
+         // Inert until the program takes it over: no control seems to work before.
+         << "  <main id=\"frmprincipal\" class=\"window\" tabindex=\"-1\" inert aria-label=\"" << caption << "\">\n"
          << page.html
          << "  </main>\n"
             "  <p id=\"ended\" class=\"ended\" hidden>El programa ha terminado. Vuelva a cargar la página para "
