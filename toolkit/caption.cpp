@@ -14,4 +14,16 @@ Text shown_caption(std::u16string_view caption)
     return shown;
 }
 
+int access_key_index(std::u16string_view caption)
+{
+    int shown = 0;
+    for (std::size_t i = 0; i < caption.size(); ++i, ++shown) {
+        if (caption[i] != u'&' || i + 1 == caption.size())
+            continue;
+        if (caption[++i] != u'&')
+            return shown;
+    }
+    return -1;
+}
+
 }  // namespace tk

@@ -11,4 +11,8 @@ namespace tk {
 // key and is not shown, "&&" shows one "&".
 Text shown_caption(std::u16string_view caption);
 
+// Where the access key stands in the text the caption shows, or -1 for a
+// caption without one.
+int access_key_index(std::u16string_view caption);
+
 }  // namespace tk

@@ -1,4 +1,5 @@
-// The run time's conversions and checked arithmetic.
+// The run time's conversions, checked arithmetic and captions.
+#include "toolkit/caption.h"
 #include "toolkit/convert.h"
 #include "toolkit/error.h"
 #include "toolkit/random.h"
@@ -109,6 +110,21 @@ TEST_CASE("text round-trips through UTF-8")
     const Text text = u"¿Desea terminar el programa?";
     CHECK(text.size() == 28);
     CHECK(tk::from_utf8(tk::to_utf8(text)) == text);
+}
+
+TEST_CASE("a caption's access key and the text it shows")
+{
+    const struct {
+        const char16_t* caption;
+        const char16_t* shown;
+        int key;
+    } cases[] = {{u"&Iniciar", u"Iniciar", 0}, {u"Sa&lir", u"Salir", 2}, {u"A&&B &c", u"A&B c", 4},
+                 {u"&&", u"&", -1},          {u"x&", u"x", -1},        {u"", u"", -1}};
+    for (const auto& c : cases) {
+        CAPTURE(tk::to_utf8(c.caption));
+        CHECK(tk::shown_caption(c.caption) == c.shown);
+        CHECK(tk::access_key_index(c.caption) == c.key);
+    }
 }
 
 TEST_CASE("random draws")

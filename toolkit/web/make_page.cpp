@@ -2,6 +2,7 @@
 // with every control the player sees, and layout.css with where each
 // stands, its font and colour, so that the page shows the window before
 // any script runs. Run at build time: make_page HTML CSS.
+#include "toolkit/caption.h"
 #include "toolkit/convert.h"
 #include "window/layout.h"
 
@@ -52,30 +53,23 @@ std::string pixels(double twips)
 // A caption as a button shows it: the access key's letter underlined.
 std::string caption_html(std::u16string_view caption)
 {
-    std::string out;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size()) {
-            ++i;
-            if (caption[i] != u'&') {
-                out += "<u>" + escaped(caption.substr(i, 1)) + "</u>";
-                continue;
-            }
-        }
-        out += escaped(caption.substr(i, 1));
-    }
-    return out;
+    const tk::Text shown = tk::shown_caption(caption);
+    const int key = tk::access_key_index(caption);
+    if (key < 0)
+        return escaped(shown);
+    const auto k = static_cast<std::size_t>(key);
+    return escaped(std::u16string_view(shown).substr(0, k)) + "<u>" + escaped(std::u16string_view(shown).substr(k, 1)) +
+           "</u>" + escaped(std::u16string_view(shown).substr(k + 1));
 }
 
 // The access key's letter, lower case, or "" for none.
 std::string access_key(std::u16string_view caption)
 {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == u'&' && caption[i + 1] == u'&')
-            ++i;
-        else if (caption[i] == u'&' && caption[i + 1] < 0x80)
-            return std::string(1, static_cast<char>(std::tolower(caption[i + 1])));
-    }
-    return {};
+    const int key = tk::access_key_index(caption);
+    const char16_t letter = key < 0 ? u'\0' : tk::shown_caption(caption)[static_cast<std::size_t>(key)];
+    if (letter == u'\0' || letter >= 0x80)
+        return {};
+    return std::string(1, static_cast<char>(std::tolower(letter)));
 }
 
 std::string font_css(const window::Font& font)

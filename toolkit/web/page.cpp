@@ -24,23 +24,6 @@ int page_box(const char16_t* prompt, const char16_t* title, bool yes_no, const i
 
 namespace tk::web {
 
-namespace {
-
-// Where a caption's access key stands in the text it shows, or -1.
-int access_key(std::u16string_view caption)
-{
-    int shown = 0;
-    for (std::size_t i = 0; i < caption.size(); ++i, ++shown) {
-        if (caption[i] != u'&' || i + 1 == caption.size())
-            continue;
-        if (caption[++i] != u'&')
-            return shown;
-    }
-    return -1;
-}
-
-}  // namespace
-
 Page::Page(headless::GameWindow& window) : window_(window)
 {
     for (const Control& c : window_.controls()) {
@@ -95,7 +78,7 @@ void Page::changed(const Control& control, Change what)
         page_enabled(k, control.enabled);
         break;
     case Change::Caption:
-        page_caption(k, shown_caption(control.caption).c_str(), access_key(control.caption));
+        page_caption(k, shown_caption(control.caption).c_str(), access_key_index(control.caption));
         break;
     case Change::Text:
         page_text(k, control.text.c_str());
