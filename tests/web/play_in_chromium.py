@@ -4,71 +4,19 @@ page: Start, a miss and a pair answered, Pause and Continue, the clock
 running through an open box, Exit refused, then Exit accepted, which ends
 the program. Usage: play_in_chromium.py SITE_DIR [SCREENSHOT.png]"""
 import functools
-import http.server
-import os
-import shutil
 import sys
-import tempfile
-import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-def serve(folder):
-    handler = functools.partial(Quiet, directory=folder)
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server
-
-
-def wait_for(what, condition, seconds=10):
-    deadline = time.monotonic() + seconds
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise AssertionError('timed out waiting for ' + what)
-        time.sleep(0.05)
+from chromium import session, wait_for
 
 
 def main():
-    site = sys.argv[1]
-    shot = sys.argv[2] if len(sys.argv) > 2 else None
-    server = serve(site)
-    profile = tempfile.mkdtemp(prefix='duplimo-chromium-')
-    options = webdriver.ChromeOptions()
-    options.binary_location = os.environ.get('DUPLIMO_CHROMIUM') or shutil.which('chromium')
-    for flag in ('--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-                 '--disable-component-update', '--disable-sync', '--user-data-dir=' + profile, '--window-size=800,600',
-                 '--lang=es'):
-        options.add_argument(flag)
-    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
-    driver = webdriver.Chrome(service=Service(os.environ.get('DUPLIMO_CHROMEDRIVER') or shutil.which('chromedriver')),
-                              options=options)
-    try:
-        try:
-            play(driver, 'http://127.0.0.1:%d/' % server.server_port, shot)
-        except Exception:
-            for entry in driver.get_log('browser'):
-                print('console:', entry['message'], file=sys.stderr)
-            raise
-        problems = [entry['message'] for entry in driver.get_log('browser') if entry['level'] in ('SEVERE', 'WARNING')]
-        assert not problems, 'the console reported: %s' % problems
-    finally:
-        driver.quit()
-        server.shutdown()
-        shutil.rmtree(profile, ignore_errors=True)
+    with session(sys.argv[1]) as (driver, url):
+        play(driver, url, sys.argv[2] if len(sys.argv) > 2 else None)
     print('played a short game in Chromium')
 
 
