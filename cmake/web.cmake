@@ -42,6 +42,13 @@ foreach(picture iniciar_32 detener_32 salir_32 icono_16 icono_32)
         DEPENDS ${pictures}/${picture}.png)
     list(APPEND site_files ${site}/pictures/${picture}.png)
 endforeach()
+# The message boxes' icons.
+foreach(icon error information question warning)
+    add_custom_command(OUTPUT ${site}/pictures/${icon}.svg
+        COMMAND ${CMAKE_COMMAND} -E copy ${web}/pictures/${icon}.svg ${site}/pictures/${icon}.svg
+        DEPENDS ${web}/pictures/${icon}.svg)
+    list(APPEND site_files ${site}/pictures/${icon}.svg)
+endforeach()
 file(GLOB cards RELATIVE ${pictures}/cards CONFIGURE_DEPENDS ${pictures}/cards/*.png)
 foreach(card ${cards})
     string(SUBSTRING ${card} 0 2 number)

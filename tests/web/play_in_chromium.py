@@ -38,7 +38,9 @@ def play(driver, url, shot):
 
     def box():
         return js("const b = document.getElementById('box'); return b.open ? "
-                  "[b.getAttribute('role'), b.querySelector('h2').textContent, b.querySelector('p').textContent] : null")
+                  "[b.getAttribute('role'), b.querySelector('h2').textContent, b.querySelector('p').textContent, "
+                  "b.querySelector('img').complete && b.querySelector('img').naturalWidth ? "
+                  "b.querySelector('img').src.split('/').pop() : 'no icon'] : null")
 
     def answer(button):
         by_id(button).click()
@@ -73,7 +75,8 @@ def play(driver, url, shot):
     assert by_id('btnimagen_0').is_displayed() and not by_id('btnsuperior_0').is_displayed()
     assert by_id('btnimagen_0').get_attribute('aria-label')
     by_id('btnsuperior_%d' % stranger).click()
-    assert wait_for('the result', box) == ['alertdialog', 'RESULTADO', 'Incorrecto']
+    assert wait_for('the result', lambda: (box() or [''])[-1] != 'no icon' and box()) == [
+        'alertdialog', 'RESULTADO', 'Incorrecto', 'warning.svg']
     ticks = text('txttiempo')
     wait_for('a tick behind the box', lambda: text('txttiempo') != ticks, seconds=3)
     other = next(c for c in range(1, 60) if c not in (partner, stranger))
@@ -123,7 +126,8 @@ def play(driver, url, shot):
     # Exit: No, or Escape, keeps everything, the keyboard back on Exit;
     # Yes ends the program.
     by_id('btnsalir').click()
-    assert wait_for('the question', box) == ['alertdialog', 'CONFIRMAR', '¿Desea terminar el programa?']
+    assert wait_for('the question', lambda: (box() or [''])[-1] != 'no icon' and box()) == [
+        'alertdialog', 'CONFIRMAR', '¿Desea terminar el programa?', 'question.svg']
     answer('box-no')
     assert by_id('frmprincipal').is_displayed()
     alt('l')

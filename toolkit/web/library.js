@@ -180,16 +180,29 @@ mergeInto(LibraryManager.library, {
     document.getElementById(status === 0 ? 'ended' : 'failed').hidden = false;
   },
 
-  // A modal box with the prompt and title: Yes and No when yes_no, else
-  // OK. Keeps the controls numbered in keep[0..count) in view. Resolves to
-  // the answer, 6 Yes, 7 No, 1 OK; closed without a button, No or OK.
+  // What a box that could not be shown had to say, for the page left at the end.
+  page_report: function (text) {
+    document.getElementById('failed-report').textContent = UTF16ToString(text);
+  },
+
+  // A modal box with the prompt and title, its buttons and icon as the
+  // style says: Yes and No (4) or OK (0); an error (16), question (32),
+  // warning (48) or information (64) icon. Keeps the controls numbered in
+  // keep[0..count) in view. Resolves to the answer, 6 Yes, 7 No, 1 OK;
+  // closed without a button, No or OK.
   page_box__deps: ['$page'],
   page_box__sig: 'iiiiii',
-  page_box: function (prompt, title, yes_no, keep, count) {
+  page_box: function (prompt, title, style, keep, count) {
     return Asyncify.handleAsync(function () {
       return new Promise(function (resolve) {
         const box = document.getElementById('box');
         const buttons = { ok: 1, yes: 6, no: 7 };
+        const yes_no = (style & 0x0F) === 4;
+        const icon = { 16: 'error', 32: 'question', 48: 'warning', 64: 'information' }[style & 0x70];
+        const picture = document.getElementById('box-icon');
+        picture.hidden = !icon;
+        if (icon) picture.src = 'pictures/' + icon + '.svg';
+        else picture.removeAttribute('src');
         document.getElementById('box-title').textContent = UTF16ToString(title);
         document.getElementById('box-text').textContent = UTF16ToString(prompt);
         document.getElementById('box-ok').hidden = !!yes_no;

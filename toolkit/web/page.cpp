@@ -19,7 +19,8 @@ void page_timer(int milliseconds);
 void page_focus(int k);
 void page_say(const char16_t* text);
 void page_end(int status);
-int page_box(const char16_t* prompt, const char16_t* title, bool yes_no, const int* keep, int count);
+void page_report(const char16_t* text);
+int page_box(const char16_t* prompt, const char16_t* title, int style, const int* keep, int count);
 }
 
 namespace tk::web {
@@ -111,18 +112,20 @@ void Page::ended(int status)
     page_end(status);
 }
 
-// The program waits for the answer. A box asked for while one waits (an
-// error in a tick, say) cannot wait in turn: it answers as closed.
+// The program waits for the answer. A box asked for while one waits (the
+// report of an error in a tick, say) cannot wait in turn: it answers as
+// closed, and its text stays for the page the program leaves at its end.
 std::int16_t Page::answer(const MessageBoxCall& call, const BoxSetting& setting)
 {
-    const bool yes_no = (call.style & 0x0F) == MB_YESNO;
-    if (box_shown_)
-        return yes_no ? IDNO : IDOK;
+    if (box_shown_) {
+        page_report(call.prompt.c_str());
+        return (call.style & 0x0F) == MB_YESNO ? IDNO : IDOK;
+    }
     std::vector<int> keep;
     for (const Control* control : setting.keep_in_view)
         keep.push_back(number(control));
     box_shown_ = true;
-    const int answer = page_box(call.prompt.c_str(), call.title.c_str(), yes_no, keep.data(), static_cast<int>(keep.size()));
+    const int answer = page_box(call.prompt.c_str(), call.title.c_str(), call.style, keep.data(), static_cast<int>(keep.size()));
     box_shown_ = false;
     return static_cast<std::int16_t>(answer);
 }
