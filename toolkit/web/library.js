@@ -1,6 +1,10 @@
 // What only the page can do for the web front end: find its controls,
 // change them, listen to them, run the clock, show a message box and wait
 // for its answer, and say things. Everything else is the program's.
+// The string readers are the runtime's own in older Emscripten, library
+// functions to depend on in later ones.
+var pageStrings = ['$UTF8ToString', '$UTF16ToString'].filter(function (name) { return name in LibraryManager.library; });
+
 mergeInto(LibraryManager.library, {
   // The library's objects are written out as data: the map is made here.
   $page__postset: 'page.numbers = new Map();',
@@ -82,7 +86,7 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  page_attach__deps: ['$page'],
+  page_attach__deps: ['$page'].concat(pageStrings),
   page_attach: function (k, name) {
     const el = document.getElementById(UTF8ToString(name));
     page.controls[k] = el;
@@ -108,7 +112,7 @@ mergeInto(LibraryManager.library, {
   },
 
   // A button's caption, the access key's letter (at key, or -1) underlined.
-  page_caption__deps: ['$page'],
+  page_caption__deps: ['$page'].concat(pageStrings),
   page_caption: function (k, text, key) {
     const el = page.controls[k];
     if (!el) return;
@@ -128,14 +132,14 @@ mergeInto(LibraryManager.library, {
     el.setAttribute('aria-keyshortcuts', 'Alt+' + el.dataset.key);
   },
 
-  page_text__deps: ['$page'],
+  page_text__deps: ['$page'].concat(pageStrings),
   page_text: function (k, text) {
     const el = page.controls[k];
     if (el) el.value = UTF16ToString(text);
   },
 
   // A face's picture: number 1 to 30 with its name, or 0 for none.
-  page_picture__deps: ['$page'],
+  page_picture__deps: ['$page'].concat(pageStrings),
   page_picture: function (k, number, name) {
     const el = page.controls[k];
     if (!el) return;
@@ -162,6 +166,7 @@ mergeInto(LibraryManager.library, {
     if (el && document.activeElement !== el) el.focus();
   },
 
+  page_say__deps: pageStrings,
   page_say: function (text) {
     const region = document.getElementById('said');
     const line = document.createElement('p');
@@ -181,6 +186,7 @@ mergeInto(LibraryManager.library, {
   },
 
   // What a box that could not be shown had to say, for the page left at the end.
+  page_report__deps: pageStrings,
   page_report: function (text) {
     document.getElementById('failed-report').textContent = UTF16ToString(text);
   },
@@ -190,7 +196,7 @@ mergeInto(LibraryManager.library, {
   // warning (48) or information (64) icon. Keeps the controls numbered in
   // keep[0..count) in view. Resolves to the answer, 6 Yes, 7 No, 1 OK;
   // closed without a button, No or OK.
-  page_box__deps: ['$page'],
+  page_box__deps: ['$page'].concat(pageStrings),
   page_box__sig: 'iiiiii',
   page_box: function (prompt, title, style, keep, count) {
     return Asyncify.handleAsync(function () {
