@@ -21,6 +21,7 @@ windows_test_packages=(wine wine64 fonts-wine xvfb openbox xdotool x11-utils wmc
 windows_release=trixie
 # The web page, built with Emscripten, served by Python.
 web_packages=(cmake ninja-build emscripten python3)
+web_test_packages=(chromium chromium-driver python3-selenium)
 
 # install_missing PACKAGE...: installs with apt-get those not installed yet.
 install_missing() {
@@ -127,6 +128,15 @@ test_linux() {
     ctest --test-dir build-clang --output-on-failure -j2 -E '^tst_soak$'
 }
 
+# test_web: the logic's tests and the soak built with Emscripten and run
+# by node, and the site played and checked in headless Chromium.
+test_web() {
+    install_missing "${web_packages[@]}" "${web_test_packages[@]}"
+    emcmake cmake -S . -B build-web-tests -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build build-web-tests
+    ctest --test-dir build-web-tests --output-on-failure -j2
+}
+
 case "${1:-}" in
 play)
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
@@ -141,6 +151,7 @@ test)
     # DUPLIMO_WINDOWS=no leaves out the Windows part, =only does it alone.
     if [ "${DUPLIMO_WINDOWS:-yes}" != only ]; then
         test_linux
+        test_web
     fi
     if [ "${DUPLIMO_WINDOWS:-yes}" != no ]; then
         if in_windows_release; then
