@@ -32,11 +32,14 @@ set_target_properties(duplimo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site} LINK_D
 
 # The pictures, as the desktop game has them: the card pictures by number.
 set(pictures ${PROJECT_SOURCE_DIR}/window/pictures)
-set(site_files ${site}/duplimo.css)
-add_custom_command(OUTPUT ${site}/duplimo.css
-    COMMAND ${CMAKE_COMMAND} -E copy ${web}/duplimo.css ${site}/duplimo.css
-    DEPENDS ${web}/duplimo.css)
-foreach(picture iniciar_32 detener_32 salir_32 icono_16 icono_32)
+set(site_files ${site}/index.html ${site}/layout.css)
+foreach(file duplimo.css manifest.webmanifest)
+    add_custom_command(OUTPUT ${site}/${file}
+        COMMAND ${CMAKE_COMMAND} -E copy ${web}/${file} ${site}/${file}
+        DEPENDS ${web}/${file})
+    list(APPEND site_files ${site}/${file})
+endforeach()
+foreach(picture iniciar_32 detener_32 salir_32 icono_16 icono_32 icono_192 icono_512)
     add_custom_command(OUTPUT ${site}/pictures/${picture}.png
         COMMAND ${CMAKE_COMMAND} -E copy ${pictures}/${picture}.png ${site}/pictures/${picture}.png
         DEPENDS ${pictures}/${picture}.png)
@@ -50,7 +53,7 @@ foreach(card ${cards})
         DEPENDS ${pictures}/cards/${card})
     list(APPEND site_files ${site}/pictures/cards/${number}.png)
 endforeach()
-add_custom_target(site ALL DEPENDS duplimo ${site}/index.html ${site}/layout.css ${site_files})
+add_custom_target(site ALL DEPENDS duplimo ${site_files})
 
 # A short game played in Chromium, headless, through its driver; Chromium's
 # screenshot of a box over the board is left in web-play.png.
