@@ -27,8 +27,10 @@ target_link_options(duplimo PRIVATE
     --js-library ${web}/library.js
     -sENVIRONMENT=web
     # The program waits for a message box's answer inside a handler.
-    -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['page_box']")
-set_target_properties(duplimo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site} LINK_DEPENDS ${web}/library.js)
+    -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['page_box']"
+    --pre-js ${web}/offline.js)
+set_target_properties(duplimo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site}
+    LINK_DEPENDS "${web}/library.js;${web}/offline.js")
 
 # The pictures, as the desktop game has them: the card pictures by number.
 set(pictures ${PROJECT_SOURCE_DIR}/window/pictures)
@@ -53,7 +55,19 @@ foreach(card ${cards})
         DEPENDS ${pictures}/cards/${card})
     list(APPEND site_files ${site}/pictures/cards/${number}.png)
 endforeach()
-add_custom_target(site ALL DEPENDS duplimo ${site_files})
+
+# The service worker that keeps all of the above for play offline.
+set(kept duplimo.js duplimo.wasm)
+foreach(file ${site_files})
+    file(RELATIVE_PATH file ${site} ${file})
+    list(APPEND kept ${file})
+endforeach()
+add_custom_command(OUTPUT ${site}/sw.js
+    COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${web}/sw.js -DOUT=${site}/sw.js
+        -P ${PROJECT_SOURCE_DIR}/cmake/site_worker.cmake ${kept}
+    DEPENDS duplimo ${site_files} ${web}/sw.js ${PROJECT_SOURCE_DIR}/cmake/site_worker.cmake
+    COMMENT "Writing the service worker")
+add_custom_target(site ALL DEPENDS duplimo ${site_files} ${site}/sw.js)
 
 # A short game played in Chromium, headless, through its driver; Chromium's
 # screenshot of a box over the board is left in web-play.png.
