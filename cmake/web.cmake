@@ -79,4 +79,9 @@ if(BUILD_TESTING)
         COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/play_in_chromium.py ${site} ${CMAKE_BINARY_DIR}/web-play.png)
     set_tests_properties(web_play_chromium PROPERTIES LABELS web TIMEOUT 180
         ENVIRONMENT "DUPLIMO_CHROMIUM=${CHROMIUM};DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}")
+    # The site installable, played offline, asking no other origin.
+    add_test(NAME web_offline_chromium
+        COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/offline_in_chromium.py ${site})
+    set_tests_properties(web_offline_chromium PROPERTIES LABELS web TIMEOUT 120
+        ENVIRONMENT "DUPLIMO_CHROMIUM=${CHROMIUM};DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}")
 endif()
