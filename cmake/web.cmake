@@ -27,16 +27,21 @@ target_link_options(duplimo PRIVATE
     --js-library ${web}/library.js
     -sENVIRONMENT=web
     # The program waits for a message box's answer inside a handler.
-    -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['page_box']")
-set_target_properties(duplimo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site} LINK_DEPENDS ${web}/library.js)
+    -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['page_box']"
+    --pre-js ${web}/offline.js)
+set_target_properties(duplimo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site}
+    LINK_DEPENDS "${web}/library.js;${web}/offline.js")
 
 # The pictures, as the desktop game has them: the card pictures by number.
 set(pictures ${PROJECT_SOURCE_DIR}/window/pictures)
-set(site_files ${site}/duplimo.css)
-add_custom_command(OUTPUT ${site}/duplimo.css
-    COMMAND ${CMAKE_COMMAND} -E copy ${web}/duplimo.css ${site}/duplimo.css
-    DEPENDS ${web}/duplimo.css)
-foreach(picture iniciar_32 detener_32 salir_32 icono_16 icono_32)
+set(site_files ${site}/index.html ${site}/layout.css)
+foreach(file duplimo.css manifest.webmanifest)
+    add_custom_command(OUTPUT ${site}/${file}
+        COMMAND ${CMAKE_COMMAND} -E copy ${web}/${file} ${site}/${file}
+        DEPENDS ${web}/${file})
+    list(APPEND site_files ${site}/${file})
+endforeach()
+foreach(picture iniciar_32 detener_32 salir_32 icono_16 icono_32 icono_192 icono_512)
     add_custom_command(OUTPUT ${site}/pictures/${picture}.png
         COMMAND ${CMAKE_COMMAND} -E copy ${pictures}/${picture}.png ${site}/pictures/${picture}.png
         DEPENDS ${pictures}/${picture}.png)
@@ -57,7 +62,19 @@ foreach(card ${cards})
         DEPENDS ${pictures}/cards/${card})
     list(APPEND site_files ${site}/pictures/cards/${number}.png)
 endforeach()
-add_custom_target(site ALL DEPENDS duplimo ${site}/index.html ${site}/layout.css ${site_files})
+
+# The service worker that keeps all of the above for play offline.
+set(kept duplimo.js duplimo.wasm)
+foreach(file ${site_files})
+    file(RELATIVE_PATH file ${site} ${file})
+    list(APPEND kept ${file})
+endforeach()
+add_custom_command(OUTPUT ${site}/sw.js
+    COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${web}/sw.js -DOUT=${site}/sw.js
+        -P ${PROJECT_SOURCE_DIR}/cmake/site_worker.cmake ${kept}
+    DEPENDS duplimo ${site_files} ${web}/sw.js ${PROJECT_SOURCE_DIR}/cmake/site_worker.cmake
+    COMMENT "Writing the service worker")
+add_custom_target(site ALL DEPENDS duplimo ${site_files} ${site}/sw.js)
 
 # A short game played in Chromium, headless, through its driver; Chromium's
 # screenshot of a box over the board is left in web-play.png.
@@ -68,5 +85,10 @@ if(BUILD_TESTING)
     add_test(NAME web_play_chromium
         COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/play_in_chromium.py ${site} ${CMAKE_BINARY_DIR}/web-play.png)
     set_tests_properties(web_play_chromium PROPERTIES LABELS web TIMEOUT 180
+        ENVIRONMENT "DUPLIMO_CHROMIUM=${CHROMIUM};DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}")
+    # The site installable, played offline, asking no other origin.
+    add_test(NAME web_offline_chromium
+        COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/offline_in_chromium.py ${site})
+    set_tests_properties(web_offline_chromium PROPERTIES LABELS web TIMEOUT 120
         ENVIRONMENT "DUPLIMO_CHROMIUM=${CHROMIUM};DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}")
 endif()

@@ -39,10 +39,12 @@ def wait_for(what, condition, seconds=10):
 
 
 @contextlib.contextmanager
-def session(site, width=800, height=600, flags=()):
+def session(site, width=800, height=600, flags=(), server=None, network_log=False):
     """Yields (driver, url) for SITE in a fresh profile; fails if the console
-    reported an error or a warning meanwhile."""
-    server = serve(site)
+    reported an error or a warning meanwhile. SERVER, if given, serves
+    instead of one of the session's own, the url its root; with NETWORK_LOG,
+    driver.get_log('performance') holds Chromium's network events."""
+    server = server or serve(site)
     profile = tempfile.mkdtemp(prefix='duplimo-chromium-')
     options = webdriver.ChromeOptions()
     options.binary_location = os.environ.get('DUPLIMO_CHROMIUM') or shutil.which('chromium')
@@ -50,7 +52,7 @@ def session(site, width=800, height=600, flags=()):
                  '--disable-component-update', '--disable-sync', '--user-data-dir=' + profile,
                  '--window-size=%d,%d' % (width, height), '--lang=es', *flags):
         options.add_argument(flag)
-    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
+    options.set_capability('goog:loggingPrefs', {'browser': 'ALL', **({'performance': 'ALL'} if network_log else {})})
     driver = webdriver.Chrome(service=Service(os.environ.get('DUPLIMO_CHROMEDRIVER') or shutil.which('chromedriver')),
                               options=options)
     try:

@@ -20,6 +20,8 @@ INDEX = {'.': 0, **{ch: i + 1 for i, ch in enumerate(COLOURS)}}
 # The menu icon at the sizes desktops and software centres ask for, each a
 # whole multiple of the 16 or the 32 pixel design: (size, design, factor).
 ICON_SIZES = [(16, 16, 1), (32, 32, 1), (48, 16, 3), (64, 32, 2), (128, 32, 4), (256, 32, 8)]
+# And the sizes a web app manifest names for the installed site.
+WEB_ICON_SIZES = [(192, 32, 6), (512, 32, 16)]
 
 # The installer's sidebar, 164 by 314 pixels at 96 dpi, drawn for each
 # display scaling a player may have, each a whole multiple of the designs:
@@ -242,11 +244,11 @@ def write_all(out, sheet4, sheet1):
         write(os.path.join(out, rel + '.png'), png(rows))
         write(os.path.join(out, 'pixels', os.path.basename(rel) + '.pix'), pix(rows))
 
-    # The menu icon to install: the sizes that are not a button's, and a
-    # scalable one from the 32 pixel design.
+    # The menu icon to install: the sizes that are not a button's, the web
+    # site's, and a scalable one from the 32 pixel design.
     icon = {alias: rows for alias, _rel, rows in files}
     icon = {32: icon['icono_32'], 16: icon['icono_16']}
-    for size, design, factor in ICON_SIZES:
+    for size, design, factor in ICON_SIZES + WEB_ICON_SIZES:
         if factor > 1:
             write(os.path.join(out, f'icono_{size}.png'), png(scaled(icon[design], factor)))
     write(os.path.join(out, 'icono.svg'), svg(icon[32]))
