@@ -77,6 +77,10 @@ def play(driver, url, shot):
     by_id('btnsuperior_%d' % stranger).click()
     assert wait_for('the result', lambda: (box() or [''])[-1] != 'no icon' and box()) == [
         'alertdialog', 'RESULTADO', 'Incorrecto', 'warning.svg']
+    # The card just turned is said by the box, once, not behind it.
+    turned = by_id('btnimagen_%d' % stranger).get_attribute('aria-label')
+    assert js("return document.getElementById('box-said').textContent") == turned, turned
+    assert turned not in js("return document.getElementById('said').textContent")
     ticks = text('txttiempo')
     wait_for('a tick behind the box', lambda: text('txttiempo') != ticks, seconds=3)
     other = next(c for c in range(1, 60) if c not in (partner, stranger))

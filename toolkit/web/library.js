@@ -166,13 +166,17 @@ mergeInto(LibraryManager.library, {
     if (el && document.activeElement !== el) el.focus();
   },
 
-  page_say__deps: pageStrings,
+  page_say__deps: ['$page'].concat(pageStrings),
   page_say: function (text) {
     const region = document.getElementById('said');
     const line = document.createElement('p');
     line.textContent = UTF16ToString(text);
     region.append(line);
     while (region.childElementCount > 3) region.firstElementChild.remove();
+    // Said as a box opens, it would wait behind the modal box: the box
+    // says it instead (see page_box).
+    page.justSaid = line;
+    Promise.resolve().then(function () { page.justSaid = null; });
   },
 
   page_end__deps: ['$page'],
@@ -211,6 +215,9 @@ mergeInto(LibraryManager.library, {
         else picture.removeAttribute('src');
         document.getElementById('box-title').textContent = UTF16ToString(title);
         document.getElementById('box-text').textContent = UTF16ToString(prompt);
+        const said = document.getElementById('box-said');
+        said.textContent = page.justSaid ? page.justSaid.textContent : '';
+        if (page.justSaid) page.justSaid.remove();
         document.getElementById('box-ok').hidden = !!yes_no;
         document.getElementById('box-yes').hidden = !yes_no;
         document.getElementById('box-no').hidden = !yes_no;
