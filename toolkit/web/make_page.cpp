@@ -98,13 +98,15 @@ public:
             children_[spec.container ? spec.container : ""].push_back(&spec);
     }
 
-    // The controls of a container, in tab order: the document's order, as
-    // a screen reader reads it.
+    // The controls of a container in the desktop's reading order, which is
+    // the document's: bottom to top, as the desktop lists a container's
+    // children, and the board cell by cell, a back beside its face. The
+    // tab order, which crosses containers, is the tab indices'.
     void write_children(const char* container, int depth)
     {
-        std::vector<const ControlSpec*> list = children_[container];
+        std::vector<const ControlSpec*> list(children_[container].rbegin(), children_[container].rend());
         std::stable_sort(list.begin(), list.end(),
-                         [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+                         [](const ControlSpec* a, const ControlSpec* b) { return a->index < b->index; });
         for (std::size_t k = 0; k < list.size(); ++k)
             write_control(*list[k], container, depth);
     }
