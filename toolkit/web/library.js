@@ -125,7 +125,7 @@ mergeInto(LibraryManager.library, {
     letter.textContent = shown[key];
     target.append(shown.slice(0, key), letter, shown.slice(key + 1));
     el.dataset.key = shown[key].toLowerCase();
-    el.setAttribute('aria-keyshortcuts', 'Alt+' + el.dataset.key);
+    el.setAttribute('aria-keyshortcuts', 'Alt+' + shown[key].toUpperCase());
   },
 
   page_text__deps: ['$page'],

@@ -157,7 +157,8 @@ private:
                 const std::string key = access_key(spec.caption);
                 html += " class=\"command\"";
                 if (!key.empty())
-                    html += " data-key=\"" + key + "\" aria-keyshortcuts=\"Alt+" + key + "\"";
+                    html += " data-key=\"" + key + "\" aria-keyshortcuts=\"Alt+" +
+                            static_cast<char>(std::toupper(key[0])) + "\"";
                 html += ">";
                 if (spec.picture)
                     html += std::string("<img src=\"pictures/") + spec.picture + "_32.png\" alt=\"\">";
@@ -253,9 +254,9 @@ int main(int argc, char** argv)
             "  <h2 id=\"box-title\" class=\"title\"></h2>\n"
             "  <p id=\"box-text\"></p>\n"
             "  <div class=\"answers\">\n"
-            "    <button id=\"box-ok\" type=\"button\" data-key=\"a\" aria-keyshortcuts=\"Alt+a\"><u>A</u>ceptar</button>\n"
-            "    <button id=\"box-yes\" type=\"button\" data-key=\"s\" aria-keyshortcuts=\"Alt+s\"><u>S</u>í</button>\n"
-            "    <button id=\"box-no\" type=\"button\" data-key=\"n\" aria-keyshortcuts=\"Alt+n\"><u>N</u>o</button>\n"
+            "    <button id=\"box-ok\" type=\"button\">Aceptar</button>\n"
+            "    <button id=\"box-yes\" type=\"button\" data-key=\"s\" aria-keyshortcuts=\"Alt+S\"><u>S</u>í</button>\n"
+            "    <button id=\"box-no\" type=\"button\" data-key=\"n\" aria-keyshortcuts=\"Alt+N\"><u>N</u>o</button>\n"
             "  </div>\n"
             "</dialog>\n"
             "</body>\n"
