@@ -239,15 +239,18 @@ int main(int argc, char** argv)
             "<div class=\"desk\">\n"
             "  <header class=\"title\"><img src=\"pictures/"
          << window.icon << "_16.png\" alt=\"\"><h1>" << caption << "</h1></header>\n"
+         << "  <main>\n"
          // Inert until the program takes it over: no control seems to work before.
-         << "  <main id=\"frmprincipal\" class=\"window\" tabindex=\"-1\" inert aria-label=\"" << caption << "\">\n"
+         << "  <section id=\"frmprincipal\" class=\"window\" tabindex=\"-1\" inert aria-label=\"" << caption << "\">\n"
          << page.html
-         << "  </main>\n"
+         << "  </section>\n"
+            // What stays once the window has gone: in the main landmark too.
             "  <p id=\"ended\" class=\"ended\" hidden>El programa ha terminado. Vuelva a cargar la página para "
             "jugar otra vez.</p>\n"
             "  <p id=\"failed\" class=\"ended\" hidden>El programa ha terminado por un error. Vuelva a cargar la "
             "página para jugar otra vez.</p>\n"
             "  <noscript><p class=\"ended\">Duplimo necesita JavaScript para jugar.</p></noscript>\n"
+            "  </main>\n"
             "</div>\n"
             "<div id=\"said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
             "<dialog id=\"box\" role=\"alertdialog\" aria-labelledby=\"box-title\" aria-describedby=\"box-text\">\n"
