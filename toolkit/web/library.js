@@ -162,12 +162,19 @@ mergeInto(LibraryManager.library, {
     if (el && document.activeElement !== el) el.focus();
   },
 
+  // A line for the live region the player can reach: the box's while one
+  // is open, as the page behind it is inert. Added a moment later, once a
+  // box opening meanwhile is in the accessibility tree, so that the line
+  // is a change a screen reader hears; gone once said, as the desktop's
+  // notices are, leaving nothing stale to read.
   page_say: function (text) {
-    const region = document.getElementById('said');
     const line = document.createElement('p');
     line.textContent = UTF16ToString(text);
-    region.append(line);
-    while (region.childElementCount > 3) region.firstElementChild.remove();
+    setTimeout(function () {
+      const box = document.getElementById('box');
+      document.getElementById(box.open ? 'box-said' : 'said').append(line);
+      setTimeout(function () { line.remove(); }, 2000);
+    }, 100);
   },
 
   page_end__deps: ['$page'],

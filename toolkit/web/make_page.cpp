@@ -254,6 +254,9 @@ int main(int argc, char** argv)
             "</div>\n"
             "<div id=\"said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
             "<dialog id=\"box\" role=\"alertdialog\" aria-labelledby=\"box-title\" aria-describedby=\"box-text\">\n"
+            // What is said while the box is open, the page behind being inert;
+            // first, where it takes no room of the box's.
+            "  <div id=\"box-said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
             "  <h2 id=\"box-title\" class=\"title\"></h2>\n"
             "  <p id=\"box-text\"></p>\n"
             "  <div class=\"answers\">\n"
