@@ -76,14 +76,23 @@ add_custom_command(OUTPUT ${site}/sw.js
     COMMENT "Writing the service worker")
 add_custom_target(site ALL DEPENDS duplimo ${site_files} ${site}/sw.js)
 
-# A short game played in Chromium, headless, through its driver; Chromium's
-# screenshot of a box over the board is left in web-play.png.
+# A short game played in Chromium, headless, through its driver, its
+# accessibility checked on the way; Chromium's screenshot of a box over the
+# board is left in web-play.png.
 if(BUILD_TESTING)
     find_program(SYSTEM_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
     find_program(CHROMIUM chromium NO_CMAKE_FIND_ROOT_PATH REQUIRED)
     find_program(CHROMEDRIVER chromedriver NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    # axe-core, as npm installs it from tests/web/package-lock.json
+    # (npm ci --prefix tests/web); the test fails where it is missing.
+    set(AXE_CORE_JS ${PROJECT_SOURCE_DIR}/tests/web/node_modules/axe-core/axe.min.js CACHE FILEPATH
+        "axe-core's axe.min.js, which the browser tests run in the page")
+    if(NOT EXISTS ${AXE_CORE_JS})
+        message(WARNING "No axe-core at ${AXE_CORE_JS}: web_play_chromium will fail. Run npm ci --prefix tests/web")
+    endif()
     add_test(NAME web_play_chromium
-        COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/play_in_chromium.py ${site} ${CMAKE_BINARY_DIR}/web-play.png)
+        COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/play_in_chromium.py ${site} ${AXE_CORE_JS}
+                ${CMAKE_BINARY_DIR}/web-play.png)
     set_tests_properties(web_play_chromium PROPERTIES LABELS web TIMEOUT 180
         ENVIRONMENT "DUPLIMO_CHROMIUM=${CHROMIUM};DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}")
     # The site installable, played offline, asking no other origin.

@@ -2,8 +2,12 @@
 """Plays a short game of the web build in headless Chromium and checks the
 page: Start, a miss and a pair answered, Pause and Continue, the clock
 running through an open box, Exit refused, then Exit accepted, which ends
-the program. Usage: play_in_chromium.py SITE_DIR [SCREENSHOT.png]"""
+the program. In each state on the way, Chromium's accessibility tree is
+checked against ax_trees.txt and axe-core audits the page; what is said
+is said once. Usage: play_in_chromium.py SITE_DIR AXE_MIN_JS [SCREENSHOT.png]
+(DUPLIMO_A11Y_DUMPS: a folder for the trees seen)"""
 import functools
+import os
 import sys
 import time
 
@@ -11,34 +15,45 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
+from access import Checker, expected_trees
 from chromium import session, wait_for
+
+TITLE = 'KAVREL Soluciones - Duplimo'
 
 
 def main():
     with session(sys.argv[1]) as (driver, url):
-        play(driver, url, sys.argv[2] if len(sys.argv) > 2 else None)
-    print('played a short game in Chromium')
+        trees = expected_trees(os.path.join(os.path.dirname(os.path.abspath(__file__)), 'ax_trees.txt'))
+        access = Checker(driver, trees, sys.argv[2], {'TITLE': TITLE}, os.environ.get('DUPLIMO_A11Y_DUMPS'))
+        play(driver, url, access, sys.argv[3] if len(sys.argv) > 3 else None)
+    print('played a short game in Chromium; axe-core:\n' + '\n'.join(access.summary))
 
 
-def play(driver, url, shot):
+def play(driver, url, access, shot):
     driver.get(url)
     by_id = functools.partial(driver.find_element, By.ID)
     js = driver.execute_script
     # The page is the window before any script: every control in place.
-    assert driver.title == 'KAVREL Soluciones - Duplimo'
+    assert driver.title == TITLE
     assert js('return document.documentElement.lang') == 'es'
     assert len(driver.find_elements(By.CSS_SELECTOR, '#frmprincipal .card')) == 120
     assert by_id('frmprincipal').size == {'width': 592, 'height': 440}
     wait_for('the program', lambda: js('return document.activeElement.id') == 'btniniciar')
     assert not js("return document.getElementById('frmprincipal').inert")
     assert not by_id('btndetener').is_enabled()
+    # What is said, line by line, and in which live region: the box's while
+    # one is open, the page behind it being out of the tree.
+    js("window.told = []; for (const id of ['said', 'box-said']) new MutationObserver(function (changes) {"
+       "  for (const c of changes) for (const n of c.addedNodes) told.push(id + ': ' + n.textContent); })"
+       ".observe(document.getElementById(id), {childList: true})")
+    access.check('idle')
 
     def text(name):
         return by_id(name).get_attribute('value')
 
     def box():
         return js("const b = document.getElementById('box'); return b.open ? "
-                  "[b.getAttribute('role'), b.querySelector('h2').textContent, b.querySelector('p').textContent, "
+                  "[b.getAttribute('role'), b.querySelector('#box-title').textContent, b.querySelector('#box-text').textContent, "
                   "b.querySelector('img').complete && b.querySelector('img').naturalWidth ? "
                   "b.querySelector('img').src.split('/').pop() : 'no icon'] : null")
 
@@ -56,6 +71,7 @@ def play(driver, url, shot):
     assert js('return document.activeElement.id') == 'btnsuperior_0'
     assert not by_id('btniniciar').is_enabled() and by_id('btndetener').is_enabled()
     wait_for('a tick', lambda: text('txttiempo') not in ('', '0'), seconds=3)
+    access.check('dealt')
 
     # The pair keys, as the peek shows them with Shift held over each back.
     keys = {}
@@ -70,17 +86,18 @@ def play(driver, url, shot):
     partner = next(c for c in range(1, 60) if keys[c] == keys[0])
     stranger = next(c for c in range(1, 60) if keys[c] != keys[0])
 
-    # A miss: both faces shown while the box asks; the clock goes on meanwhile.
-    by_id('btnsuperior_0').click()
-    assert by_id('btnimagen_0').is_displayed() and not by_id('btnsuperior_0').is_displayed()
-    assert by_id('btnimagen_0').get_attribute('aria-label')
+    # A miss: both faces shown while the box asks; the clock goes on
+    # meanwhile. The card turned last is said as the box opens.
     by_id('btnsuperior_%d' % stranger).click()
+    assert by_id('btnimagen_%d' % stranger).is_displayed() and not by_id('btnsuperior_%d' % stranger).is_displayed()
+    turned = by_id('btnimagen_%d' % stranger).get_attribute('aria-label')
+    access.check('a card turned', CELL=stranger, NEXT=stranger + 2, CARD=turned)
+    by_id('btnsuperior_0').click()
     assert wait_for('the result', lambda: (box() or [''])[-1] != 'no icon' and box()) == [
         'alertdialog', 'RESULTADO', 'Incorrecto', 'warning.svg']
-    # The card just turned is said by the box, once, not behind it.
-    turned = by_id('btnimagen_%d' % stranger).get_attribute('aria-label')
-    assert js("return document.getElementById('box-said').textContent") == turned, turned
-    assert turned not in js("return document.getElementById('said').textContent")
+    last = by_id('btnimagen_0').get_attribute('aria-label')
+    wait_for('the card said', lambda: js('return told') == ['box-said: ' + last])
+    access.check('the result')
     ticks = text('txttiempo')
     wait_for('a tick behind the box', lambda: text('txttiempo') != ticks, seconds=3)
     other = next(c for c in range(1, 60) if c not in (partner, stranger))
@@ -91,15 +108,18 @@ def play(driver, url, shot):
     assert text('txtfallados') == '1'
     assert by_id('btnsuperior_0').is_displayed() and by_id('btnsuperior_%d' % stranger).is_displayed()
     assert by_id('btnsuperior_%d' % other).is_displayed(), 'a click behind the box reached the board'
-    assert js('return document.activeElement.id') == 'btnsuperior_%d' % stranger
-    assert 'Fallados 1' in by_id('said').text or 'Fallados 1' in js("return document.getElementById('said').textContent")
+    assert js('return document.activeElement.id') == 'btnsuperior_0'
+    wait_for('the score said', lambda: js('return told')[1:] == ['said: Fallados 1'])
 
     # A pair, by the keyboard: Space on the focused back, arrows between.
     by_id('btnsuperior_0').send_keys(Keys.SPACE)
     by_id('btnsuperior_%d' % partner).click()
     assert wait_for('the result', box)[2] == 'Correcto'
+    paired = by_id('btnimagen_%d' % partner).get_attribute('aria-label')
+    wait_for('the card said', lambda: js('return told')[2:] == ['box-said: ' + paired])
     answer('box-ok')
     assert text('txtacertados') == '1'
+    wait_for('the score said', lambda: js('return told')[3:] == ['said: Acertados 1'])
     assert not by_id('btnsuperior_0').is_displayed() and not by_id('btnimagen_0').is_displayed()
     focused = js('return document.activeElement.id')
     assert focused.startswith('btnsuperior_'), focused
@@ -116,6 +136,7 @@ def play(driver, url, shot):
     # Pause by its access key: the clock and the board stop; Continue.
     alt('t')
     wait_for('the pause', lambda: by_id('btndetener').text == 'Continuar')
+    access.check('paused', CELL=partner, NEXT=partner + 2)
     assert not by_id('btnsuperior_%d' % partner).is_enabled() if by_id('btnsuperior_%d' % partner).is_displayed() else True
     paused_at = text('txttiempo')
     time.sleep(1.5)
@@ -123,6 +144,7 @@ def play(driver, url, shot):
     by_id('btndetener').click()
     wait_for('the game again', lambda: by_id('btndetener').text == 'Detener')
     assert js("return document.querySelector('#btndetener u').textContent") == 't'
+    wait_for('pause and continue said', lambda: js('return told')[4:] == ['said: Continuar', 'said: Detener'])
 
     # Leaving the page while a game runs would ask.
     assert js('return Module._duplimo_playing()') == 1
@@ -132,6 +154,7 @@ def play(driver, url, shot):
     by_id('btnsalir').click()
     assert wait_for('the question', lambda: (box() or [''])[-1] != 'no icon' and box()) == [
         'alertdialog', 'CONFIRMAR', '¿Desea terminar el programa?', 'question.svg']
+    access.check('the close question')
     answer('box-no')
     assert by_id('frmprincipal').is_displayed()
     alt('l')
@@ -146,6 +169,7 @@ def play(driver, url, shot):
     wait_for('the end', lambda: by_id('ended').is_displayed())
     assert not by_id('frmprincipal').is_displayed()
     assert 'terminado' in by_id('ended').text
+    access.check('ended')
     stopped = text('txttiempo')
     time.sleep(1.5)
     assert text('txttiempo') == stopped

@@ -129,7 +129,7 @@ mergeInto(LibraryManager.library, {
     letter.textContent = shown[key];
     target.append(shown.slice(0, key), letter, shown.slice(key + 1));
     el.dataset.key = shown[key].toLowerCase();
-    el.setAttribute('aria-keyshortcuts', 'Alt+' + el.dataset.key);
+    el.setAttribute('aria-keyshortcuts', 'Alt+' + shown[key].toUpperCase());
   },
 
   page_text__deps: ['$page'].concat(pageStrings),
@@ -166,17 +166,20 @@ mergeInto(LibraryManager.library, {
     if (el && document.activeElement !== el) el.focus();
   },
 
-  page_say__deps: ['$page'].concat(pageStrings),
+  page_say__deps: pageStrings,
+  // A line for the live region the player can reach: the box's while one
+  // is open, as the page behind it is inert. Added a moment later, once a
+  // box opening meanwhile is in the accessibility tree, so that the line
+  // is a change a screen reader hears; gone once said, as the desktop's
+  // notices are, leaving nothing stale to read.
   page_say: function (text) {
-    const region = document.getElementById('said');
     const line = document.createElement('p');
     line.textContent = UTF16ToString(text);
-    region.append(line);
-    while (region.childElementCount > 3) region.firstElementChild.remove();
-    // Said as a box opens, it would wait behind the modal box: the box
-    // says it instead (see page_box).
-    page.justSaid = line;
-    Promise.resolve().then(function () { page.justSaid = null; });
+    setTimeout(function () {
+      const box = document.getElementById('box');
+      document.getElementById(box.open ? 'box-said' : 'said').append(line);
+      setTimeout(function () { line.remove(); }, 2000);
+    }, 100);
   },
 
   page_end__deps: ['$page'],
@@ -215,9 +218,6 @@ mergeInto(LibraryManager.library, {
         else picture.removeAttribute('src');
         document.getElementById('box-title').textContent = UTF16ToString(title);
         document.getElementById('box-text').textContent = UTF16ToString(prompt);
-        const said = document.getElementById('box-said');
-        said.textContent = page.justSaid ? page.justSaid.textContent : '';
-        if (page.justSaid) page.justSaid.remove();
         document.getElementById('box-ok').hidden = !!yes_no;
         document.getElementById('box-yes').hidden = !yes_no;
         document.getElementById('box-no').hidden = !yes_no;

@@ -98,13 +98,15 @@ public:
             children_[spec.container ? spec.container : ""].push_back(&spec);
     }
 
-    // The controls of a container, in tab order: the document's order, as
-    // a screen reader reads it.
+    // The controls of a container in the desktop's reading order, which is
+    // the document's: bottom to top, as the desktop lists a container's
+    // children, and the board cell by cell, a back beside its face. The
+    // tab order, which crosses containers, is the tab indices'.
     void write_children(const char* container, int depth)
     {
-        std::vector<const ControlSpec*> list = children_[container];
+        std::vector<const ControlSpec*> list(children_[container].rbegin(), children_[container].rend());
         std::stable_sort(list.begin(), list.end(),
-                         [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
+                         [](const ControlSpec* a, const ControlSpec* b) { return a->index < b->index; });
         for (std::size_t k = 0; k < list.size(); ++k)
             write_control(*list[k], container, depth);
     }
@@ -155,7 +157,8 @@ private:
                 const std::string key = access_key(spec.caption);
                 html += " class=\"command\"";
                 if (!key.empty())
-                    html += " data-key=\"" + key + "\" aria-keyshortcuts=\"Alt+" + key + "\"";
+                    html += " data-key=\"" + key + "\" aria-keyshortcuts=\"Alt+" +
+                            static_cast<char>(std::toupper(key[0])) + "\"";
                 html += ">";
                 if (spec.picture)
                     html += std::string("<img src=\"pictures/") + spec.picture + "_32.png\" alt=\"\">";
@@ -238,25 +241,30 @@ int main(int argc, char** argv)
             "<div class=\"desk\">\n"
             "  <header class=\"title\"><img src=\"pictures/"
          << window.icon << "_16.png\" alt=\"\"><h1>" << caption << "</h1></header>\n"
+         << "  <main>\n"
          // Inert until the program takes it over: no control seems to work before.
-         << "  <main id=\"frmprincipal\" class=\"window\" tabindex=\"-1\" inert aria-label=\"" << caption << "\">\n"
+         << "  <section id=\"frmprincipal\" class=\"window\" tabindex=\"-1\" inert aria-label=\"" << caption << "\">\n"
          << page.html
-         << "  </main>\n"
+         << "  </section>\n"
+            // What stays once the window has gone: in the main landmark too.
             "  <p id=\"ended\" class=\"ended\" hidden>El programa ha terminado. Vuelva a cargar la página para "
             "jugar otra vez.</p>\n"
             "  <div id=\"failed\" class=\"ended\" hidden><p>El programa ha terminado por un error. Vuelva a "
             "cargar la página para jugar otra vez.</p><p id=\"failed-report\"></p></div>\n"
             "  <noscript><p class=\"ended\">Duplimo necesita JavaScript para jugar.</p></noscript>\n"
+            "  </main>\n"
             "</div>\n"
             "<div id=\"said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
-            "<dialog id=\"box\" role=\"alertdialog\" aria-labelledby=\"box-title\" aria-describedby=\"box-said box-text\">\n"
+            "<dialog id=\"box\" role=\"alertdialog\" aria-labelledby=\"box-title\" aria-describedby=\"box-text\">\n"
+            // What is said while the box is open, the page behind being inert;
+            // first, where it takes no room of the box's.
+            "  <div id=\"box-said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
             "  <h2 id=\"box-title\" class=\"title\"></h2>\n"
-            "  <div class=\"message\"><span id=\"box-said\" class=\"unseen\"></span><img id=\"box-icon\" alt=\"\">"
-            "<p id=\"box-text\"></p></div>\n"
+            "  <div class=\"message\"><img id=\"box-icon\" alt=\"\"><p id=\"box-text\"></p></div>\n"
             "  <div class=\"answers\">\n"
-            "    <button id=\"box-ok\" type=\"button\" data-key=\"a\" aria-keyshortcuts=\"Alt+a\"><u>A</u>ceptar</button>\n"
-            "    <button id=\"box-yes\" type=\"button\" data-key=\"s\" aria-keyshortcuts=\"Alt+s\"><u>S</u>í</button>\n"
-            "    <button id=\"box-no\" type=\"button\" data-key=\"n\" aria-keyshortcuts=\"Alt+n\"><u>N</u>o</button>\n"
+            "    <button id=\"box-ok\" type=\"button\">Aceptar</button>\n"
+            "    <button id=\"box-yes\" type=\"button\" data-key=\"s\" aria-keyshortcuts=\"Alt+S\"><u>S</u>í</button>\n"
+            "    <button id=\"box-no\" type=\"button\" data-key=\"n\" aria-keyshortcuts=\"Alt+N\"><u>N</u>o</button>\n"
             "  </div>\n"
             "</dialog>\n"
             "</body>\n"
