@@ -132,6 +132,9 @@ test_linux() {
 # by node, and the site played and checked in headless Chromium.
 test_web() {
     install_missing "${web_packages[@]}" "${web_test_packages[@]}"
+    command -v npm >/dev/null || install_missing npm
+    # axe-core, as tests/web/package-lock.json pins it.
+    npm ci --prefix tests/web --ignore-scripts --no-audit --no-fund
     emcmake cmake -S . -B build-web-tests -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build-web-tests
     ctest --test-dir build-web-tests --output-on-failure -j2
