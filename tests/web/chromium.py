@@ -20,9 +20,8 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def serve(folder):
-    handler = functools.partial(Quiet, directory=folder)
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+def serve(folder, handler=Quiet):
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(handler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -39,10 +38,10 @@ def wait_for(what, condition, seconds=10):
 
 
 @contextlib.contextmanager
-def session(site, width=800, height=600, flags=()):
-    """Yields (driver, url) for SITE in a fresh profile; fails if the console
-    reported an error or a warning meanwhile."""
-    server = serve(site)
+def session(site, width=800, height=600, flags=(), handler=Quiet):
+    """Yields (driver, url) for SITE, served by HANDLER, in a fresh profile;
+    fails if the console reported an error or a warning meanwhile."""
+    server = serve(site, handler)
     profile = tempfile.mkdtemp(prefix='duplimo-chromium-')
     options = webdriver.ChromeOptions()
     options.binary_location = os.environ.get('DUPLIMO_CHROMIUM') or shutil.which('chromium')
