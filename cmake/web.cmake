@@ -62,4 +62,17 @@ if(BUILD_TESTING)
         COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/play_in_chromium.py ${site} ${CMAKE_BINARY_DIR}/web-play.png)
     set_tests_properties(web_play_chromium PROPERTIES LABELS web TIMEOUT 180
         ENVIRONMENT "DUPLIMO_CHROMIUM=${CHROMIUM};DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}")
+
+    # The load benchmark, a program to run, not a test: the game's page
+    # against its floor, the same page without the program, in Chromium.
+    #   cmake --build BUILD --target web_load
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/floor.html
+        COMMAND make_page --floor ${CMAKE_BINARY_DIR}/floor.html
+        DEPENDS make_page
+        COMMENT "Writing the page without its program")
+    add_custom_target(web_load
+        COMMAND ${CMAKE_COMMAND} -E env DUPLIMO_CHROMIUM=${CHROMIUM} DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}
+            ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/bench/web_load.py ${site} ${CMAKE_BINARY_DIR}/floor.html
+        DEPENDS site ${CMAKE_BINARY_DIR}/floor.html
+        USES_TERMINAL)
 endif()
