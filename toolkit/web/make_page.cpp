@@ -233,7 +233,10 @@ int main(int argc, char** argv)
          << "<link rel=\"icon\" href=\"pictures/" << window.icon << "_32.png\">\n"
          << "<link rel=\"stylesheet\" href=\"duplimo.css\">\n"
             "<link rel=\"stylesheet\" href=\"layout.css\">\n"
-         << (floor ? "" : "<script src=\"duplimo.js\" defer></script>\n")
+         // The program's code is fetched while the page is read, not once
+         // its script has run.
+         << (floor ? "" : "<link rel=\"preload\" href=\"duplimo.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n"
+                          "<script src=\"duplimo.js\" defer></script>\n")
          << "</head>\n"
             "<body>\n"
             "<div class=\"desk\">\n"
