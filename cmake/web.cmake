@@ -27,7 +27,13 @@ target_link_options(duplimo PRIVATE
     --js-library ${web}/library.js
     -sENVIRONMENT=web
     # The program waits for a message box's answer inside a handler.
-    -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['page_box']")
+    -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['page_box']"
+    # Asyncify instruments whatever might call back into the program through
+    # a pointer; the C library's formatting, operator new and the run-time
+    # type checks never lead to a box.
+    "-sASYNCIFY_REMOVE=['__shgetc','__vfprintf_internal','printf_core','out','pop_arg','operator.new*','__cxxabiv1::*','__dynamic_cast','__cxa_can_catch']"
+    # The game allocates little and seldom: the smaller allocator will do.
+    -sMALLOC=emmalloc)
 set_target_properties(duplimo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site} LINK_DEPENDS ${web}/library.js)
 
 # The pictures, as the desktop game has them: the card pictures by number.
