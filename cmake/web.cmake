@@ -28,6 +28,12 @@ target_link_options(duplimo PRIVATE
     -sENVIRONMENT=web
     # The program waits for a message box's answer inside a handler.
     -sASYNCIFY=1 "-sASYNCIFY_IMPORTS=['page_box']"
+    # Asyncify instruments whatever might call back into the program through
+    # a pointer; the C library's formatting, operator new and the run-time
+    # type checks never lead to a box.
+    "-sASYNCIFY_REMOVE=['__shgetc','__vfprintf_internal','printf_core','out','pop_arg','operator.new*','__cxxabiv1::*','__dynamic_cast','__cxa_can_catch']"
+    # The game allocates little and seldom: the smaller allocator will do.
+    -sMALLOC=emmalloc
     --pre-js ${web}/offline.js)
 set_target_properties(duplimo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${site}
     LINK_DEPENDS "${web}/library.js;${web}/offline.js")
@@ -100,4 +106,17 @@ if(BUILD_TESTING)
         COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/offline_in_chromium.py ${site})
     set_tests_properties(web_offline_chromium PROPERTIES LABELS web TIMEOUT 120
         ENVIRONMENT "DUPLIMO_CHROMIUM=${CHROMIUM};DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}")
+
+    # The load benchmark, a program to run, not a test: the game's page
+    # against its floor, the same page without the program, in Chromium.
+    #   cmake --build BUILD --target web_load
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/floor.html
+        COMMAND make_page --floor ${CMAKE_BINARY_DIR}/floor.html
+        DEPENDS make_page
+        COMMENT "Writing the page without its program")
+    add_custom_target(web_load
+        COMMAND ${CMAKE_COMMAND} -E env DUPLIMO_CHROMIUM=${CHROMIUM} DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}
+            ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/bench/web_load.py ${site} ${CMAKE_BINARY_DIR}/floor.html
+        DEPENDS site ${CMAKE_BINARY_DIR}/floor.html
+        USES_TERMINAL)
 endif()

@@ -20,9 +20,8 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def serve(folder):
-    handler = functools.partial(Quiet, directory=folder)
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+def serve(folder, handler=Quiet):
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(handler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -39,12 +38,12 @@ def wait_for(what, condition, seconds=10):
 
 
 @contextlib.contextmanager
-def session(site, width=800, height=600, flags=(), server=None, network_log=False):
+def session(site, width=800, height=600, flags=(), server=None, network_log=False, handler=Quiet):
     """Yields (driver, url) for SITE in a fresh profile; fails if the console
     reported an error or a warning meanwhile. SERVER, if given, serves
-    instead of one of the session's own, the url its root; with NETWORK_LOG,
+    instead of one of the session's own (served by HANDLER), the url its root; with NETWORK_LOG,
     driver.get_log('performance') holds Chromium's network events."""
-    server = server or serve(site)
+    server = server or serve(site, handler)
     profile = tempfile.mkdtemp(prefix='duplimo-chromium-')
     options = webdriver.ChromeOptions()
     options.binary_location = os.environ.get('DUPLIMO_CHROMIUM') or shutil.which('chromium')

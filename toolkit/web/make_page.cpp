@@ -2,6 +2,8 @@
 // with every control the player sees, and layout.css with where each
 // stands, its font and colour, so that the page shows the window before
 // any script runs. Run at build time: make_page HTML CSS.
+// make_page --floor HTML writes the same page without its program: what a
+// browser shows of static controls alone, the benchmark's floor.
 #include "toolkit/caption.h"
 #include "toolkit/convert.h"
 #include "window/layout.h"
@@ -212,15 +214,16 @@ private:
 
 int main(int argc, char** argv)
 {
+    const bool floor = argc == 3 && std::string(argv[1]) == "--floor";
     if (argc != 3) {
-        std::fprintf(stderr, "usage: make_page HTML CSS\n");
+        std::fprintf(stderr, "usage: make_page HTML CSS\n       make_page --floor HTML\n");
         return 2;
     }
     const window::WindowSpec& window = window::frmprincipal_window;
     Page page;
     page.write_children("", 3);
     const std::string caption = escaped(window.caption);
-    std::ofstream html(argv[1], std::ios::binary);
+    std::ofstream html(argv[floor ? 2 : 1], std::ios::binary);
     html << "<!DOCTYPE html>\n"
             "<html lang=\"es\">\n"
             "<head>\n"
@@ -235,15 +238,19 @@ int main(int argc, char** argv)
          << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
             "<link rel=\"stylesheet\" href=\"duplimo.css\">\n"
             "<link rel=\"stylesheet\" href=\"layout.css\">\n"
-            "<script src=\"duplimo.js\" defer></script>\n"
-            "</head>\n"
+         // The program's code is fetched while the page is read, not once
+         // its script has run.
+         << (floor ? "" : "<link rel=\"preload\" href=\"duplimo.wasm\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n"
+                          "<script src=\"duplimo.js\" defer></script>\n")
+         << "</head>\n"
             "<body>\n"
             "<div class=\"desk\">\n"
             "  <header class=\"title\"><img src=\"pictures/"
          << window.icon << "_16.png\" alt=\"\"><h1>" << caption << "</h1></header>\n"
          << "  <main>\n"
          // Inert until the program takes it over: no control seems to work before.
-         << "  <section id=\"frmprincipal\" class=\"window\" tabindex=\"-1\" inert aria-label=\"" << caption << "\">\n"
+         << "  <section id=\"frmprincipal\" class=\"window\" tabindex=\"-1\"" << (floor ? "" : " inert")
+         << " aria-label=\"" << caption << "\">\n"
          << page.html
          << "  </section>\n"
             // What stays once the window has gone: in the main landmark too.
@@ -251,8 +258,8 @@ int main(int argc, char** argv)
             "jugar otra vez.</p>\n"
             "  <div id=\"failed\" class=\"ended\" hidden><p>El programa ha terminado por un error. Vuelva a "
             "cargar la página para jugar otra vez.</p><p id=\"failed-report\"></p></div>\n"
-            "  <noscript><p class=\"ended\">Duplimo necesita JavaScript para jugar.</p></noscript>\n"
-            "  </main>\n"
+         << (floor ? "" : "  <noscript><p class=\"ended\">Duplimo necesita JavaScript para jugar.</p></noscript>\n")
+         << "  </main>\n"
             "</div>\n"
             "<div id=\"said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
             "<dialog id=\"box\" role=\"alertdialog\" aria-labelledby=\"box-title\" aria-describedby=\"box-text\">\n"
@@ -269,6 +276,8 @@ int main(int argc, char** argv)
             "</dialog>\n"
             "</body>\n"
             "</html>\n";
+    if (floor)
+        return html ? 0 : 1;
     std::ofstream css(argv[2], std::ios::binary);
     css << "/* Generated from the window's description; do not edit. */\n"
         << ".window{width:" << pixels(window.client_width) << ";height:" << pixels(window.client_height) << "}\n"
