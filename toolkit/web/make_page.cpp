@@ -222,7 +222,7 @@ int main(int argc, char** argv)
             "<html lang=\"es\">\n"
             "<head>\n"
             "<meta charset=\"utf-8\">\n"
-            "<meta name=\"viewport\" content=\"width=device-width\">\n"
+            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
             "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' "
             "'wasm-unsafe-eval'; connect-src 'self'; style-src 'self'; img-src 'self'\">\n"
             "<title>"
@@ -260,7 +260,8 @@ int main(int argc, char** argv)
             "</html>\n";
     std::ofstream css(argv[2], std::ios::binary);
     css << "/* Generated from the window's description; do not edit. */\n"
-        << ".window{width:" << pixels(window.client_width) << ";height:" << pixels(window.client_height) << "}\n"
+        << ":root{--window-width:" << pixels(window.client_width) << ";--window-height:" << pixels(window.client_height)
+        << "}\n.window{width:var(--window-width);height:var(--window-height)}\n"
         << page.css;
     return html && css ? 0 : 1;
 }
