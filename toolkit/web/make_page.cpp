@@ -85,8 +85,10 @@ std::string colour_css(std::int32_t colour)
 {
     if (colour == window::default_colour)
         return {};
-    char css[16];
-    std::snprintf(css, sizeof css, "color:#%06x;", static_cast<unsigned>(colour));
+    // Named by value, so that a palette can show it otherwise.
+    char css[48];
+    const auto rgb = static_cast<unsigned>(colour);
+    std::snprintf(css, sizeof css, "color:var(--colour-%06x,#%06x);", rgb, rgb);
     return css;
 }
 
