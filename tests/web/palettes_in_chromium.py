@@ -128,6 +128,7 @@ def main():
             cdp('Emulation.setDeviceMetricsOverride',
                 {'width': width, 'height': height, 'deviceScaleFactor': scale, 'mobile': name == '360'})
             wait_for('the new size', lambda: js('return document.documentElement.clientWidth') == width)
+            driver.execute_async_script('requestAnimationFrame(() => requestAnimationFrame(arguments[0]))')
 
         def rect(element_id, inner=''):
             return js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
