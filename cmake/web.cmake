@@ -99,7 +99,11 @@ if(BUILD_TESTING)
     add_test(NAME web_play_chromium
         COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/play_in_chromium.py ${site} ${AXE_CORE_JS}
                 ${CMAKE_BINARY_DIR}/web-play.png)
-    set_tests_properties(web_play_chromium PROPERTIES LABELS web TIMEOUT 180
+    # The light and dark palettes and forced colours, at 100 %, 200 % and on
+    # a phone, measured on Chromium's screenshots.
+    add_test(NAME web_palettes_chromium
+        COMMAND ${SYSTEM_PYTHON3} ${PROJECT_SOURCE_DIR}/tests/web/palettes_in_chromium.py ${site})
+    set_tests_properties(web_play_chromium web_palettes_chromium PROPERTIES LABELS web TIMEOUT 180
         ENVIRONMENT "DUPLIMO_CHROMIUM=${CHROMIUM};DUPLIMO_CHROMEDRIVER=${CHROMEDRIVER}")
     # The site installable, played offline, asking no other origin.
     add_test(NAME web_offline_chromium

@@ -79,7 +79,10 @@ mergeInto(LibraryManager.library, {
         for (let x = 0; x + size.width <= window.innerWidth; x += 8)
           if (free(x, y) && (!best || Math.hypot(x - cx, y - cy) < Math.hypot(best[0] - cx, best[1] - cy)))
             best = [x, y];
-      if (!best) return;
+      if (!best) {
+        box.classList.remove('placed');
+        return;
+      }
       box.style.setProperty('--box-left', best[0] + 'px');
       box.style.setProperty('--box-top', best[1] + 'px');
       box.classList.add('placed');
@@ -221,7 +224,10 @@ mergeInto(LibraryManager.library, {
         document.getElementById('box-ok').hidden = !!yes_no;
         document.getElementById('box-yes').hidden = !yes_no;
         document.getElementById('box-no').hidden = !yes_no;
+        // The window refits as the viewport changes, and the box with it.
+        const replace = function () { page.place(box, kept); };
         const answered = function (answer) {
+          window.removeEventListener('resize', replace);
           box.removeEventListener('cancel', cancelled);
           for (const name in buttons) document.getElementById('box-' + name).onclick = null;
           box.close();
@@ -245,6 +251,7 @@ mergeInto(LibraryManager.library, {
           if (el) kept.push(el);
         }
         page.place(box, kept);
+        window.addEventListener('resize', replace);
       });
     });
   },

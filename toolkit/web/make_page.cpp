@@ -87,8 +87,10 @@ std::string colour_css(std::int32_t colour)
 {
     if (colour == window::default_colour)
         return {};
-    char css[16];
-    std::snprintf(css, sizeof css, "color:#%06x;", static_cast<unsigned>(colour));
+    // Named by value, so that a palette can show it otherwise.
+    char css[48];
+    const auto rgb = static_cast<unsigned>(colour);
+    std::snprintf(css, sizeof css, "color:var(--colour-%06x,#%06x);", rgb, rgb);
     return css;
 }
 
@@ -228,7 +230,7 @@ int main(int argc, char** argv)
             "<html lang=\"es\">\n"
             "<head>\n"
             "<meta charset=\"utf-8\">\n"
-            "<meta name=\"viewport\" content=\"width=device-width\">\n"
+            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
             "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' "
             "'wasm-unsafe-eval'; connect-src 'self'; style-src 'self'; img-src 'self'; manifest-src 'self'; "
             "worker-src 'self'\">\n"
@@ -280,7 +282,8 @@ int main(int argc, char** argv)
         return html ? 0 : 1;
     std::ofstream css(argv[2], std::ios::binary);
     css << "/* Generated from the window's description; do not edit. */\n"
-        << ".window{width:" << pixels(window.client_width) << ";height:" << pixels(window.client_height) << "}\n"
+        << ":root{--window-width:" << pixels(window.client_width) << ";--window-height:" << pixels(window.client_height)
+        << "}\n.window{width:var(--window-width);height:var(--window-height)}\n"
         << page.css;
     return html && css ? 0 : 1;
 }
