@@ -141,7 +141,9 @@ def play(driver, url, access, shot):
     paused_at = text('txttiempo')
     time.sleep(1.5)
     assert text('txttiempo') == paused_at
-    by_id('btndetener').click()
+    # Continue by Option+T on a Mac, where the key types a dagger.
+    js("document.activeElement.dispatchEvent(new KeyboardEvent('keydown', "
+       "{key: '\u2020', code: 'KeyT', altKey: true, bubbles: true}))")
     wait_for('the game again', lambda: by_id('btndetener').text == 'Detener')
     assert js("return document.querySelector('#btndetener u').textContent") == 't'
     wait_for('pause and continue said', lambda: js('return told')[4:] == ['said: Continuar', 'said: Detener'])
@@ -169,6 +171,7 @@ def play(driver, url, access, shot):
     wait_for('the end', lambda: by_id('ended').is_displayed())
     assert not by_id('frmprincipal').is_displayed()
     assert 'terminado' in by_id('ended').text
+    assert js('return document.activeElement.id') == 'ended', 'the end is not where the keyboard is'
     access.check('ended')
     stopped = text('txttiempo')
     time.sleep(1.5)

@@ -40,9 +40,13 @@ mergeInto(LibraryManager.library, {
       const arrows = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3 };
       document.addEventListener('keydown', function (event) {
         const box = document.getElementById('box');
-        if (event.altKey && !event.ctrlKey && !event.metaKey && event.key.length === 1) {
+        // The letter as typed, or where Alt (Option on a Mac) types another
+        // character, the letter of the key pressed.
+        const letter = /^[a-z]$/i.test(event.key) ? event.key.toLowerCase()
+                     : /^Key[A-Z]$/.test(event.code) ? event.code.slice(3).toLowerCase() : '';
+        if (event.altKey && !event.ctrlKey && !event.metaKey && letter) {
           const scope = box.open ? box : panel;
-          const button = scope.querySelector('[data-key="' + event.key.toLowerCase() + '"]');
+          const button = scope.querySelector('[data-key="' + letter + '"]');
           if (button) {
             event.preventDefault();
             if (box.open) button.click();
@@ -192,7 +196,11 @@ mergeInto(LibraryManager.library, {
     const box = document.getElementById('box');
     if (box.open) box.close();
     document.getElementById('frmprincipal').hidden = true;
-    document.getElementById(status === 0 ? 'ended' : 'failed').hidden = false;
+    // The keyboard, and so a screen reader, goes to what is left to read.
+    const left = document.getElementById(status === 0 ? 'ended' : 'failed');
+    left.hidden = false;
+    left.tabIndex = -1;
+    left.focus();
   },
 
   // What a box that could not be shown had to say, for the page left at the end.
