@@ -129,7 +129,8 @@ test_linux() {
 }
 
 # test_web: the logic's tests and the soak built with Emscripten and run
-# by node, and the site played and checked in headless Chromium.
+# by node, the site played and checked in headless Chromium, and the site
+# made twice to the same bytes.
 test_web() {
     install_missing "${web_packages[@]}" "${web_test_packages[@]}"
     command -v npm >/dev/null || install_missing npm
@@ -138,6 +139,8 @@ test_web() {
     emcmake cmake -S . -B build-web-tests -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build build-web-tests
     ctest --test-dir build-web-tests --output-on-failure -j2
+    # The site made again elsewhere, at another time, to the same bytes.
+    tests/web/check_site_reproducible.sh .
 }
 
 case "${1:-}" in
