@@ -82,6 +82,13 @@ mount_in sys -t sysfs sysfs
 mount_in dev --rbind /dev
 mount --make-rslave "$root/dev"
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
+# The chroot is on this machine's network: it trusts the authorities this
+# machine was given for it (a proxy's, say) besides Debian's.
+if compgen -G '/usr/local/share/ca-certificates/*.crt' >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+    chroot "$root" update-ca-certificates >/dev/null
+fi
 
 # The tree as it stands, uncommitted work included, in a fresh copy.
 work=/root/duplimo
@@ -93,6 +100,7 @@ mkdir -p "$root$work"
 
 echo "in_debian.sh: Debian $(cat "$root/etc/debian_version"): $*"
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
+    NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     sh -c 'cd "$0" && exec "$@"' "$work" "$@"
 if [ -n "$bring_back" ]; then
