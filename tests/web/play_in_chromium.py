@@ -171,7 +171,6 @@ def play(driver, url, access, shot):
     wait_for('the end', lambda: by_id('ended').is_displayed())
     assert not by_id('frmprincipal').is_displayed()
     assert 'terminado' in by_id('ended').text
-    assert js('return document.activeElement.id') == 'ended', 'the end is not where the keyboard is'
     access.check('ended')
     stopped = text('txttiempo')
     time.sleep(1.5)

@@ -196,11 +196,10 @@ mergeInto(LibraryManager.library, {
     const box = document.getElementById('box');
     if (box.open) box.close();
     document.getElementById('frmprincipal').hidden = true;
-    // The keyboard, and so a screen reader, goes to what is left to read.
+    // An alert, a screen reader says it as it shows: a moment later, once
+    // the keyboard has left the window, whose news would cut it short.
     const left = document.getElementById(status === 0 ? 'ended' : 'failed');
-    left.hidden = false;
-    left.tabIndex = -1;
-    left.focus();
+    setTimeout(function () { left.hidden = false; }, 100);
   },
 
   // What a box that could not be shown had to say, for the page left at the end.

@@ -15,6 +15,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -118,6 +119,14 @@ public:
     std::string html, css;
 
 private:
+    bool holds_cards(const ControlSpec& frame) const
+    {
+        const auto found = children_.find(frame.name);
+        return found != children_.end() &&
+               std::any_of(found->second.begin(), found->second.end(),
+                           [](const ControlSpec* child) { return std::string_view(child->name) == "btnsuperior"; });
+    }
+
     void write_control(const ControlSpec& spec, const char* container, int depth)
     {
         const std::string id = id_of(spec);
@@ -125,17 +134,24 @@ private:
         const std::string tab = spec.tab_index >= 0 ? " tabindex=\"" + std::to_string(spec.tab_index + 1) + "\"" : "";
         const std::string disabled = spec.enabled ? "" : " disabled";
         switch (spec.type) {
-        case ControlType::Frame:
-            html += indent + "<fieldset id=\"" + id + "\" class=\"frame\"" + disabled;
-            if (spec.accessible_name)
-                html += " aria-label=\"" + escaped(spec.accessible_name) + "\"";
-            html += ">\n";
+        case ControlType::Frame: {
+            // The board is an application, whose arrow keys a screen reader
+            // leaves to it; its frame, unnamed, is a box that takes no part.
+            const bool board = holds_cards(spec);
+            const std::string name =
+                spec.accessible_name ? " aria-label=\"" + escaped(spec.accessible_name) + "\"" : "";
+            html += indent + "<fieldset id=\"" + id + "\" class=\"frame\"" + disabled + (board ? " role=\"none\"" : name) + ">\n";
             if (*spec.caption)
                 html += indent + "  <legend>" + escaped(spec.caption) + "</legend>\n";
-            write_children(spec.name, depth + 1);
+            if (board)
+                html += indent + "  <div class=\"board\" role=\"application\"" + name + ">\n";
+            write_children(spec.name, depth + (board ? 2 : 1));
+            if (board)
+                html += indent + "  </div>\n";
             html += indent + "</fieldset>\n";
             css += "#" + id + ">legend{" + font_css(spec.font) + colour_css(spec.colour) + "}\n";
             break;
+        }
         case ControlType::Label:
             if (const ControlSpec* box = labelled(spec, container))
                 html += indent + "<label id=\"" + id + "\" class=\"label\" for=\"" + id_of(*box) + "\">" +
@@ -256,9 +272,9 @@ int main(int argc, char** argv)
          << page.html
          << "  </section>\n"
             // What stays once the window has gone: in the main landmark too.
-            "  <p id=\"ended\" class=\"ended\" hidden>El programa ha terminado. Vuelva a cargar la página para "
+            "  <p id=\"ended\" class=\"ended\" role=\"alert\" hidden>El programa ha terminado. Vuelva a cargar la página para "
             "jugar otra vez.</p>\n"
-            "  <div id=\"failed\" class=\"ended\" hidden><p>El programa ha terminado por un error. Vuelva a "
+            "  <div id=\"failed\" class=\"ended\" role=\"alert\" hidden><p>El programa ha terminado por un error. Vuelva a "
             "cargar la página para jugar otra vez.</p><p id=\"failed-report\"></p></div>\n"
          << (floor ? "" : "  <noscript><p class=\"ended\">Duplimo necesita JavaScript para jugar.</p></noscript>\n")
          << "  </main>\n"
