@@ -126,6 +126,9 @@ def main():
     with session(arguments.site, handler=gzip_handler(served)) as (driver, url):
         driver.execute_cdp_cmd('Network.enable', {})
         driver.execute_cdp_cmd('Network.setCacheDisabled', {'cacheDisabled': True})
+        # Each load as a first visit's: the site's service worker, which
+        # would answer from its own cache, is left out.
+        driver.execute_cdp_cmd('Network.setBypassServiceWorker', {'bypass': True})
         if arguments.slow:
             driver.execute_cdp_cmd('Network.emulateNetworkConditions', SLOW)
         driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': WATCH})
