@@ -171,6 +171,7 @@ def play(driver, url, access, shot):
     wait_for('the end', lambda: by_id('ended').is_displayed())
     assert not by_id('frmprincipal').is_displayed()
     assert 'terminado' in by_id('ended').text
+    wait_for('the end said', lambda: js('return told')[-1] == 'said: ' + by_id('ended').text)
     access.check('ended')
     stopped = text('txttiempo')
     time.sleep(1.5)

@@ -61,6 +61,20 @@ mergeInto(LibraryManager.library, {
       window.addEventListener('beforeunload', page.beforeUnload);
       panel.inert = false;
     },
+    // A line for the live region the player can reach: the box's while one
+    // is open, as the page behind it is inert. Added a moment later, once a
+    // box opening meanwhile is in the accessibility tree, so that the line
+    // is a change a screen reader hears; gone once said, as the desktop's
+    // notices are, leaving nothing stale to read.
+    say: function (text) {
+      const line = document.createElement('p');
+      line.textContent = text;
+      setTimeout(function () {
+        const box = document.getElementById('box');
+        document.getElementById(box.open ? 'box-said' : 'said').append(line);
+        setTimeout(function () { line.remove(); }, 2000);
+      }, 100);
+    },
     beforeUnload: function (event) {
       if (page.call('playing')) {
         event.preventDefault();
@@ -173,20 +187,9 @@ mergeInto(LibraryManager.library, {
     if (el && document.activeElement !== el) el.focus();
   },
 
-  page_say__deps: pageStrings,
-  // A line for the live region the player can reach: the box's while one
-  // is open, as the page behind it is inert. Added a moment later, once a
-  // box opening meanwhile is in the accessibility tree, so that the line
-  // is a change a screen reader hears; gone once said, as the desktop's
-  // notices are, leaving nothing stale to read.
+  page_say__deps: ['$page'].concat(pageStrings),
   page_say: function (text) {
-    const line = document.createElement('p');
-    line.textContent = UTF16ToString(text);
-    setTimeout(function () {
-      const box = document.getElementById('box');
-      document.getElementById(box.open ? 'box-said' : 'said').append(line);
-      setTimeout(function () { line.remove(); }, 2000);
-    }, 100);
+    page.say(UTF16ToString(text));
   },
 
   page_end__deps: ['$page'],
@@ -196,10 +199,9 @@ mergeInto(LibraryManager.library, {
     const box = document.getElementById('box');
     if (box.open) box.close();
     document.getElementById('frmprincipal').hidden = true;
-    // An alert, a screen reader says it as it shows: a moment later, once
-    // the keyboard has left the window, whose news would cut it short.
     const left = document.getElementById(status === 0 ? 'ended' : 'failed');
-    setTimeout(function () { left.hidden = false; }, 100);
+    left.hidden = false;
+    page.say(left.textContent);
   },
 
   // What a box that could not be shown had to say, for the page left at the end.

@@ -272,18 +272,15 @@ int main(int argc, char** argv)
          << page.html
          << "  </section>\n"
             // What stays once the window has gone: in the main landmark too.
-            "  <p id=\"ended\" class=\"ended\" role=\"alert\" hidden>El programa ha terminado. Vuelva a cargar la página para "
+            "  <p id=\"ended\" class=\"ended\" hidden>El programa ha terminado. Vuelva a cargar la página para "
             "jugar otra vez.</p>\n"
-            "  <div id=\"failed\" class=\"ended\" role=\"alert\" hidden><p>El programa ha terminado por un error. Vuelva a "
+            "  <div id=\"failed\" class=\"ended\" hidden><p>El programa ha terminado por un error. Vuelva a "
             "cargar la página para jugar otra vez.</p><p id=\"failed-report\"></p></div>\n"
          << (floor ? "" : "  <noscript><p class=\"ended\">Duplimo necesita JavaScript para jugar.</p></noscript>\n")
          << "  </main>\n"
             "</div>\n"
             "<div id=\"said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
             "<dialog id=\"box\" role=\"alertdialog\" aria-labelledby=\"box-title\" aria-describedby=\"box-text\">\n"
-            // What is said while the box is open, the page behind being inert;
-            // first, where it takes no room of the box's.
-            "  <div id=\"box-said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
             "  <h2 id=\"box-title\" class=\"title\"></h2>\n"
             "  <div class=\"message\"><img id=\"box-icon\" alt=\"\"><p id=\"box-text\"></p></div>\n"
             "  <div class=\"answers\">\n"
@@ -291,6 +288,9 @@ int main(int argc, char** argv)
             "    <button id=\"box-yes\" type=\"button\" data-key=\"s\" aria-keyshortcuts=\"Alt+S\"><u>S</u>í</button>\n"
             "    <button id=\"box-no\" type=\"button\" data-key=\"n\" aria-keyshortcuts=\"Alt+N\"><u>N</u>o</button>\n"
             "  </div>\n"
+            // What is said while the box is open, the page behind being inert;
+            // last, so that a screen reader reading the box meets no blank.
+            "  <div id=\"box-said\" class=\"unseen\" aria-live=\"polite\"></div>\n"
             "</dialog>\n"
             "</body>\n"
             "</html>\n";
